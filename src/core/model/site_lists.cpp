@@ -1,0 +1,34 @@
+#include "model/site_lists.h"
+
+namespace quorel {
+
+std::string siteItemText(int index)
+{
+    return "site" + std::to_string(index + 1);
+}
+
+bool fillSiteChoosers(CircuitModel& m)
+{
+    if (m.parametersChanged != 1)
+        return false;
+    m.siteChooserItemCount = m.totalSiteCount;
+    if (m.loadingFile != 1)
+        m.stimulusSite = 1;
+    for (int channel = 0; channel <= 16; ++channel) {
+        m.ecgChannelSite[channel] = 1;
+        m.ecgChannelColour[channel] = kYellow;
+    }
+    return true;
+}
+
+bool fillDisplaySiteLists(CircuitModel& m)
+{
+    if (m.parametersChanged != 1)
+        return false;
+    m.displayListItemCount = m.totalSiteCount;
+    for (int k = 1; k <= 10; ++k)
+        m.displayedSites[k] = 1;
+    return true;
+}
+
+}  // namespace quorel

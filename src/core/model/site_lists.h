@@ -1,0 +1,19 @@
+#pragma once
+// The site choosers: every list offers "site1" .. "site" + totalSiteCount.
+
+#include "model/circuit_model.h"
+
+#include <string>
+
+namespace quorel {
+
+// Item text of list index i (site i + 1): "site12" for index 11.
+std::string siteItemText(int index);
+
+// ComboBoxS, ComboBoxMOV and ComboBoxE1..E16. Does nothing unless parametersChanged;
+// returns whether the lists were refilled (the window then rebuilds its combo boxes).
+bool fillSiteChoosers(CircuitModel& m);
+// ComboBox1..ComboBox10 and the displayed sites of the result sheet; same condition.
+bool fillDisplaySiteLists(CircuitModel& m);
+
+}  // namespace quorel
