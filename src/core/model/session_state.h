@@ -34,8 +34,8 @@ struct SessionState {
     ScrollBarState scrollBar2;   // ECG page = scan step
     ScrollBarState scrollBar3{10, 5};   // ECG scale (ms per pixel, 1..10, default 5)
     ScrollBarState scrollBar4;   // ECG horizontal position
-    int ecgFlagSize = 0;         // CheckBox6 checked when 1
-    int ecgFlagBClear = 0;       // CheckBox7 checked when 0
+    int ecgFlagSize = 0;         // wideSpikes: CheckBox6 checked when 1
+    int ecgFlagBClear = 1;       // clearLabelBrush: CheckBox7 checked when 0 (default unchecked)
     int displayErp = 0;          // CheckBoxERP ("display ERP")
     int saveFormat = 1;          // 0 "(1) QB compatible", 1 "(2) Original"
 };
