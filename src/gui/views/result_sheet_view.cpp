@@ -1,0 +1,192 @@
+#include "views/result_sheet_view.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace quorel::gui {
+
+namespace {
+
+QColor toColor(Rgb rgb)
+{
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// Paints every SGRES cell as core's resultCellStyle describes it.
+class ResultCellDelegate : public QStyledItemDelegate {
+public:
+    ResultCellDelegate(const CircuitModel& model, const ResultSheetLayout& layout,
+                       const bool& largeFonts, QObject* parent)
+        : QStyledItemDelegate(parent), model_(model), layout_(layout), largeFonts_(largeFonts)
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        const std::string text = index.data().toString().toStdString();
+        const ResultCellStyle style =
+            resultCellStyle(model_, layout_, index.column(), index.row(), text, largeFonts_);
+        const QRect r = option.rect;
+        painter->save();
+        painter->fillRect(r, style.menuBackground ? option.palette.color(QPalette::Button)
+                                                  : toColor(style.background));
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSize(style.fontSize);
+        painter->setFont(font);
+        const QRect textRect = r.adjusted(2, 1, 0, 0);
+        const auto flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+        if (!style.mark.empty()) {
+            painter->setPen(toColor(style.markColour));
+            painter->drawText(textRect, flags, QString::fromStdString(style.mark));
+        } else if (style.drawText && !style.summaryGreen) {
+            painter->setPen(toColor(style.textColour));
+            painter->drawText(textRect, flags, QString::fromStdString(text));
+        }
+        if (style.summaryGreen) {
+            painter->setPen(QColor(0x00, 0x80, 0x00));
+            painter->drawText(textRect, flags, QString::fromStdString(text));
+        }
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+
+private:
+    const CircuitModel& model_;
+    const ResultSheetLayout& layout_;
+    const bool& largeFonts_;
+};
+
+}  // namespace
+
+ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, SessionState& session,
+                                 QWidget* parent)
+    : QWidget(parent), model_(model), results_(results), session_(session)
+{
+    setObjectName("ResultSheetView");
+    LabelRes1 = new QLabel(this);
+    LabelRes1->setObjectName("LabelRes1");
+    LabelRes2 = new QLabel(this);
+    LabelRes2->setObjectName("LabelRes2");
+    Label161 = new QLabel(this);
+    Label161->setObjectName("Label161");
+    CheckBoxERP = new QCheckBox(QStringLiteral("display ERP"), this);
+    CheckBoxERP->setObjectName("CheckBoxERP");
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
+    ScrollBar1->setObjectName("ScrollBar1");
+    ScrollBar1->setRange(1, 1);
+    ScrollBar1->setPageStep(1);
+    LabelRev = new QLabel(QStringLiteral("1"), this);
+    LabelRev->setObjectName("LabelRev");
+    LabelRev->setMinimumWidth(24);
+
+    SGRES = new QTableWidget(this);
+    SGRES->setObjectName("SGRES");
+    SGRES->horizontalHeader()->hide();
+    SGRES->verticalHeader()->hide();
+    SGRES->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SGRES->setSelectionMode(QAbstractItemView::NoSelection);
+    SGRES->setShowGrid(false);
+    SGRES->verticalHeader()->setDefaultSectionSize(17);
+    SGRES->horizontalHeader()->setDefaultSectionSize(40);
+    SGRES->horizontalHeader()->setMinimumSectionSize(10);
+    SGRES->verticalHeader()->setMinimumSectionSize(10);
+    SGRES->setItemDelegate(new ResultCellDelegate(model_, layout_, largeFonts_, SGRES));
+
+    auto* messages = new QVBoxLayout;
+    messages->setSpacing(2);
+    messages->addWidget(LabelRes1);
+    messages->addWidget(LabelRes2);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(CheckBoxERP);
+    controls->addWidget(Label161);
+    controls->addStretch(1);
+    controls->addWidget(ScrollBar1, 2);
+    controls->addWidget(LabelRev);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(messages);
+    layout->addLayout(controls);
+    layout->addWidget(SGRES, 1);
+
+    setMessages(designTimeMessages());
+
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int position) {
+        LabelRev->setText(QString::number(position));
+        if (onScrollBar1Change)
+            onScrollBar1Change(position);
+    });
+    connect(CheckBoxERP, &QCheckBox::clicked, this, [this](bool checked) {
+        session_.displayErp = checked ? 1 : 0;
+        if (onCheckBoxERPClick)
+            onCheckBoxERPClick();
+    });
+    fillResultSheet(1);
+}
+
+void ResultSheetView::fillResultSheet(int step)
+{
+    step_ = step;
+    // Before any results the layout follows the protocol as it stands.
+    const int protocolRevolutions =
+        model_.stimulationMode == 1 ? model_.revolutionCount : model_.trainStimulusCount + 5;
+    const int shown = hasResults_ ? results_.shownRevolutionCount : protocolRevolutions;
+    layout_ = resultSheetLayout(model_, std::max(shown, 1), session_.displayErp == 1);
+    SGRES->setUpdatesEnabled(false);
+    SGRES->clearContents();
+    SGRES->setRowCount(layout_.rowCount);
+    SGRES->setColumnCount(layout_.columnCount);
+    for (int c = 0; c < layout_.columnCount; ++c)
+        SGRES->setColumnWidth(c, resultColumnWidth(layout_, c, largeFonts_));
+    for (int row = 0; row < layout_.rowCount; ++row) {
+        for (int c = 0; c < layout_.columnCount; ++c) {
+            const std::string text =
+                resultCellText(model_, results_, layout_, step, c, row, hasResults_);
+            if (!text.empty())
+                SGRES->setItem(row, c, new QTableWidgetItem(QString::fromStdString(text)));
+        }
+    }
+    SGRES->setUpdatesEnabled(true);
+    SGRES->viewport()->update();
+}
+
+void ResultSheetView::setMessages(const ResultMessages& messages)
+{
+    LabelRes1->setText(QString::fromStdString(messages.LabelRes1));
+    LabelRes2->setText(QString::fromStdString(messages.LabelRes2));
+}
+
+void ResultSheetView::setScanStep(int step, int maximum)
+{
+    const QSignalBlocker blocker(ScrollBar1);
+    ScrollBar1->setRange(1, std::max(1, maximum));
+    ScrollBar1->setValue(step);
+    LabelRev->setText(QString::number(step));
+}
+
+void ResultSheetView::setScrollBarVisible(bool visible)
+{
+    ScrollBar1->setVisible(visible);
+    LabelRev->setVisible(visible);
+}
+
+void ResultSheetView::setLargeFonts(bool largeFonts)
+{
+    largeFonts_ = largeFonts;
+}
+
+void ResultSheetView::setCycleLengthText(const QString& text)
+{
+    Label161->setText(QStringLiteral("estimated VT cycle length = ") + text);
+}
+
+}  // namespace quorel::gui
