@@ -1,0 +1,115 @@
+#include "views/site_list.h"
+
+#include "model/site_lists.h"
+#include "presentation/site_colour.h"
+
+#include <QPainter>
+#include <QStylePainter>
+
+namespace quorel::gui {
+
+namespace {
+
+QColor toColour(Rgb rgb)
+{
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>(rgb & 0xFF));
+}
+
+QColor colourOf(const CircuitModel* model, int index)
+{
+    return model ? toColour(siteColour(*model, index + 1, true)) : QColor(Qt::white);
+}
+
+void drawSiteItem(QPainter* painter, const QRect& rect, const QColor& fill, const QString& text,
+                  bool focused, QPoint textOffset)
+{
+    painter->save();
+    painter->fillRect(rect, fill);
+    painter->setPen(SiteList::textColour(focused));
+    painter->setClipRect(rect);
+    painter->drawText(rect.adjusted(textOffset.x(), textOffset.y(), 0, 0),
+                      Qt::AlignLeft | Qt::AlignTop, text);
+    painter->restore();
+}
+
+}  // namespace
+
+SiteItemDelegate::SiteItemDelegate(const CircuitModel* const* model, const QPoint* textOffset,
+                                   QObject* parent)
+    : QStyledItemDelegate(parent), model_(model), textOffset_(textOffset)
+{
+}
+
+void SiteItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
+{
+    const bool focused = option.state.testFlag(QStyle::State_Selected) ||
+                         option.state.testFlag(QStyle::State_HasFocus);
+    painter->setFont(option.font);
+    drawSiteItem(painter, option.rect, colourOf(*model_, index.row()), index.data().toString(),
+                 focused, *textOffset_);
+}
+
+QSize SiteItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kSiteItemHeight};
+}
+
+SiteList::SiteList(QWidget* parent) : QComboBox(parent)
+{
+    setItemDelegate(new SiteItemDelegate(&model_, &textOffset_, this));
+    setMaxVisibleItems(16);
+    connect(this, &QComboBox::activated, this, [this](int index) { emit siteChanged(index + 1); });
+}
+
+void SiteList::setCircuitModel(const CircuitModel* model)
+{
+    model_ = model;
+    update();
+}
+
+void SiteList::setSiteCount(int count)
+{
+    const QSignalBlocker blocker(this);
+    clear();
+    for (int i = 0; i < count; ++i)
+        addItem(QString::fromStdString(siteItemText(i)));
+    setCurrentIndex(count > 0 ? 0 : -1);
+}
+
+void SiteList::setSite(int site)
+{
+    if (site < 1 || site > count())
+        return;
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(site - 1);
+}
+
+QColor SiteList::itemColour(int index) const
+{
+    return colourOf(model_, index);
+}
+
+QColor SiteList::textColour(bool focused)
+{
+    return focused ? QColor(0x00, 0x00, 0xFF) : QColor(Qt::black);
+}
+
+void SiteList::paintEvent(QPaintEvent*)
+{
+    // The frame and the arrow come from the style; the chosen item is drawn as in the list.
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0)
+        return;
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    drawSiteItem(&painter, field, itemColour(currentIndex()), currentText(), hasFocus(), textOffset_);
+}
+
+}  // namespace quorel::gui
