@@ -9,9 +9,6 @@ namespace quorel {
 
 namespace {
 
-constexpr Rgb kBlue = 0x0000FF;
-constexpr Rgb kRed = 0xFF0000;
-constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kGreen = 0x008000;
 
 std::string threeDecimals(double value)
@@ -113,11 +110,6 @@ std::string resultCellText(const CircuitModel& m, const RunResults& results,
     }
 }
 
-int referenceSite(const CircuitModel& m)
-{
-    return m.delaySegmentCount != 0 ? m.qrsSite : 1;
-}
-
 bool isHighlightedSite(const CircuitModel& m, int site)
 {
     return site == referenceSite(m) ||
@@ -138,7 +130,7 @@ ResultCellStyle resultCellStyle(const CircuitModel& m, const ResultSheetLayout& 
     if (column == 0 || (row == 0 && summary)) {
         style.menuBackground = true;
     } else if (row == 0) {
-        style.background = siteColour(m, site, 1);
+        style.background = siteColour(m, site, true);
     } else {
         static constexpr Rgb fourRows[4] = {0xCCFFFF, 0xFF9999, 0xFFFFCC, 0xDDDDFF};
         static constexpr Rgb threeRows[3] = {0xCCFFFF, 0xFF9999, 0xFFFFCC};

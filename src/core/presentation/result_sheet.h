@@ -47,9 +47,8 @@ struct ResultCellStyle {
 ResultCellStyle resultCellStyle(const CircuitModel& m, const ResultSheetLayout& layout, int column,
                                 int row, const std::string& text, bool largeFonts);
 
-// Site-column highlighting: the QRS reference site (qrsSite with a delay path,
-// else site 1), the closing node without a delay path, and the stimulus site.
-int referenceSite(const CircuitModel& m);
+// Site-column highlighting: the QRS reference site, the closing node without a
+// delay path, and the stimulus site.
 bool isHighlightedSite(const CircuitModel& m, int site);
 
 }  // namespace quorel

@@ -90,8 +90,9 @@ TEST_F(ResultSheetFixture, CodeRowsShowMarksOnTheirColours)
         EXPECT_EQ(style.mark, c.mark) << c.text;
         EXPECT_FALSE(style.drawText);
         EXPECT_EQ(style.background, c.background) << c.text;
-        if (*c.mark)
+        if (*c.mark) {
             EXPECT_EQ(style.markColour, c.markColour) << c.text;
+        }
     }
 }
 
