@@ -154,7 +154,7 @@ std::optional<FileProblem> parseCircuitFile(std::string_view text, CircuitFileDa
                               std::to_string(segmentSum) + ")");
     d.rowCount = rowCountOf(d.innerSiteCount, d.outerSiteCount, d.pathSiteCount);
     if (d.rowCount > kMaxCircuitRows)
-        return refuse(11, "the circuit would have " + std::to_string(d.rowCount) +
+        return refuse(11, "the counts of fields 3, 4 and 11 give " + std::to_string(d.rowCount) +
                               " sites, more than the " + std::to_string(kMaxCircuitRows) +
                               " a circuit can hold");
     const int n = d.rowCount;

@@ -185,7 +185,7 @@ bool RecordReader::intRange(int field, int value, int lowest, int highest, std::
     if (problem_)
         return false;
     if (value < lowest || value > highest)
-        return fail(field, std::string(what) + " " + std::to_string(value) + " is outside " +
+        return fail(field, std::string(what) + " is " + std::to_string(value) + ", outside " +
                                std::to_string(lowest) + " to " + std::to_string(highest));
     return true;
 }
