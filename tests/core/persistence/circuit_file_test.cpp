@@ -282,10 +282,13 @@ TEST(CircuitFile, StructureSwitchesFollowTheHeader)
 
 struct BadCircuitFile {
     const char* name;
-    std::string (*damage)(const std::string& defaultText, const std::string& deadEndText);
-    int line;
-    int field;
-    const char* detail;   // a part of the message
+    int line, field;          // where the default circuit's file is changed (field 0: whole line)
+    const char* value;        // the new text; nullptr cuts the file before `line`
+    int atLine, atField;      // where the reader reports the fault
+    const char* detail;       // a part of the message
+    int field2 = 0;           // a second header field to change, if any
+    const char* value2 = "";
+    bool withDeadEnd = false; // start from a circuit with a 4-segment dead-end pathway
 };
 
 class RefusedCircuitFile : public ::testing::TestWithParam<BadCircuitFile> {};
@@ -293,15 +296,21 @@ class RefusedCircuitFile : public ::testing::TestWithParam<BadCircuitFile> {};
 TEST_P(RefusedCircuitFile, IsRefusedWithItsPlaceAndTheModelStaysAsItWas)
 {
     const BadCircuitFile& bad = GetParam();
-    const std::string defaultText = formatCircuitFile(*createModel());
-    const std::string deadEndText = formatCircuitFile(*circuitWithPaths(0, 4, 0));
-    const std::string text = bad.damage(defaultText, deadEndText);
+    std::string text = formatCircuitFile(bad.withDeadEnd ? *circuitWithPaths(0, 4, 0) : *createModel());
+    if (!bad.value)
+        text = firstLines(text, bad.line - 1);
+    else if (bad.field == 0)
+        text = withLine(text, bad.line, bad.value);
+    else
+        text = withField(text, bad.line, bad.field, bad.value);
+    if (bad.field2)
+        text = withField(text, 1, bad.field2, bad.value2);
 
     auto data = std::make_unique<CircuitFileData>();
     const auto problem = parseCircuitFile(text, *data);
     ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->line, bad.line) << problem->detail;
-    EXPECT_EQ(problem->field, bad.field) << problem->detail;
+    EXPECT_EQ(problem->line, bad.atLine) << problem->detail;
+    EXPECT_EQ(problem->field, bad.atField) << problem->detail;
     EXPECT_NE(problem->detail.find(bad.detail), std::string::npos) << problem->detail;
 
     ScratchFolder folder;
@@ -312,7 +321,7 @@ TEST_P(RefusedCircuitFile, IsRefusedWithItsPlaceAndTheModelStaysAsItWas)
     auto before = std::make_unique<CircuitModel>(*m);
     const auto refused = readCircuitFile(path, *m);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(problemMessage(*refused).rfind("[" + path + "] line " + std::to_string(bad.line), 0), 0u)
+    EXPECT_EQ(problemMessage(*refused).rfind("[" + path + "] line " + std::to_string(bad.atLine), 0), 0u)
         << problemMessage(*refused);
     expectSameModel(*before, *m);
 }
@@ -320,87 +329,30 @@ TEST_P(RefusedCircuitFile, IsRefusedWithItsPlaceAndTheModelStaysAsItWas)
 INSTANTIATE_TEST_SUITE_P(
     CircuitFile, RefusedCircuitFile,
     ::testing::Values(
-        BadCircuitFile{"empty", [](const std::string&, const std::string&) { return std::string(); },
-                       1, 0, "ends before the header line"},
-        BadCircuitFile{"headerOnly",
-                       [](const std::string& t, const std::string&) { return firstLines(t, 1); }, 2,
-                       0, "ends before the segment line of row 1"},
-        BadCircuitFile{"lastRowMissing",
-                       [](const std::string& t, const std::string&) { return firstLines(t, 29); },
-                       30, 0, "row 29"},
-        BadCircuitFile{"rowCutShort",
-                       [](const std::string& t, const std::string&) {
-                           return withLine(t, 30, "0.500000,0.302926,0.200000");
-                       },
-                       30, 0, "expected 7 values"},
-        BadCircuitFile{"rowWithAnEighthValue",
-                       [](const std::string& t, const std::string&) {
-                           return withLine(t, 5, linesOf(t)[4] + ",1.000000");
-                       },
-                       5, 0, "found 8"},
-        BadCircuitFile{"headerFieldMissing",
-                       [](const std::string& t, const std::string&) {
-                           return withLine(t, 1, linesOf(t)[0].substr(0, linesOf(t)[0].rfind(',')));
-                       },
-                       1, 0, "expected 22 values"},
-        BadCircuitFile{"textInARealField",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 2, "abc"); },
-                       1, 2, "\"abc\" is not a number"},
-        BadCircuitFile{"realInACountField",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 3, "20.5"); },
-                       1, 3, "not a whole number"},
-        BadCircuitFile{"emptyField",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 5, ""); },
-                       1, 5, "missing"},
-        BadCircuitFile{"infiniteRadius",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 1, "inf"); },
-                       1, 1, "not a finite number"},
-        BadCircuitFile{"nanInARow",
-                       [](const std::string& t, const std::string&) { return withField(t, 4, 2, "nan"); },
-                       4, 2, "not a finite number"},
-        BadCircuitFile{"cvOfOne",
-                       [](const std::string& t, const std::string&) { return withField(t, 3, 1, "1.000000"); },
-                       3, 1, "C.V."},
-        BadCircuitFile{"cvOfZero",
-                       [](const std::string& t, const std::string&) { return withField(t, 3, 1, "0.000000"); },
-                       3, 1, "C.V."},
-        BadCircuitFile{"erpOfZero",
-                       [](const std::string& t, const std::string&) { return withField(t, 6, 3, "0.000000"); },
-                       6, 3, "ERP"},
-        BadCircuitFile{"sfOfOne",
-                       [](const std::string& t, const std::string&) { return withField(t, 8, 5, "1.000000"); },
-                       8, 5, "S.F."},
-        BadCircuitFile{"negativeSf",
-                       [](const std::string& t, const std::string&) { return withField(t, 8, 5, "-0.100000"); },
-                       8, 5, "S.F."},
-        BadCircuitFile{"innerCountAboveItsBox",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 3, "41"); },
-                       1, 3, "outside 11 to 40"},
-        BadCircuitFile{"outerCountBelowItsBox",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 4, "6"); },
-                       1, 4, "outside 7 to 99"},
-        BadCircuitFile{"connectionOutsideTheInnerLoop",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 9, "25"); },
-                       1, 9, "outside 9 to 20"},
-        BadCircuitFile{"scarBeyondTheCircuit",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 5, "30"); },
-                       1, 5, "outside 1 to 29"},
-        BadCircuitFile{"delayCountAboveItsBox",
-                       [](const std::string& t, const std::string&) {
-                           return withField(withField(t, 1, 17, "11"), 1, 11, "11");
-                       },
-                       1, 17, "outside 0 to 10"},
-        BadCircuitFile{"deadEndSiteBeyondTheCircuit",
-                       [](const std::string&, const std::string& t) { return withField(t, 1, 13, "34"); },
-                       1, 13, "outside 1 to 33"},
-        BadCircuitFile{"pathCountContradictsTheSegments",
-                       [](const std::string& t, const std::string&) { return withField(t, 1, 11, "1"); },
-                       1, 11, "differs from the path segments"},
-        BadCircuitFile{"moreThan99Sites",
-                       [](const std::string& t, const std::string&) {
-                           return withField(withField(t, 1, 3, "40"), 1, 4, "60");
-                       },
-                       1, 11, "101 sites"}),
+        BadCircuitFile{"empty", 1, 0, nullptr, 1, 0, "ends before the header line"},
+        BadCircuitFile{"headerOnly", 2, 0, nullptr, 2, 0, "ends before the segment line of row 1"},
+        BadCircuitFile{"lastRowMissing", 30, 0, nullptr, 30, 0, "row 29"},
+        BadCircuitFile{"rowCutShort", 30, 0, "0.500000,0.302900,0.200000", 30, 0, "expected 7 values"},
+        BadCircuitFile{"rowWithAnEighthValue", 5, 7, "13.504,1.0", 5, 0, "found 8"},
+        BadCircuitFile{"headerWithATwentyThirdValue", 1, 22, "0,0", 1, 0, "expected 22 values"},
+        BadCircuitFile{"textInARealField", 1, 2, "abc", 1, 2, "\"abc\" is not a number"},
+        BadCircuitFile{"realInACountField", 1, 3, "20.5", 1, 3, "not a whole number"},
+        BadCircuitFile{"emptyField", 1, 5, "", 1, 5, "missing"},
+        BadCircuitFile{"infiniteRadius", 1, 1, "inf", 1, 1, "not a finite number"},
+        BadCircuitFile{"nanInARow", 4, 2, "nan", 4, 2, "not a finite number"},
+        BadCircuitFile{"cvOfOne", 3, 1, "1.000000", 3, 1, "C.V."},
+        BadCircuitFile{"cvOfZero", 3, 1, "0.000000", 3, 1, "C.V."},
+        BadCircuitFile{"erpOfZero", 6, 3, "0.000000", 6, 3, "ERP"},
+        BadCircuitFile{"sfOfOne", 8, 5, "1.000000", 8, 5, "S.F."},
+        BadCircuitFile{"negativeSf", 8, 5, "-0.100000", 8, 5, "S.F."},
+        BadCircuitFile{"innerCountAboveItsBox", 1, 3, "41", 1, 3, "outside 11 to 40"},
+        BadCircuitFile{"outerCountBelowItsBox", 1, 4, "6", 1, 4, "outside 7 to 99"},
+        BadCircuitFile{"connectionOutsideTheInnerLoop", 1, 9, "25", 1, 9, "outside 9 to 20"},
+        BadCircuitFile{"scarBeyondTheCircuit", 1, 5, "30", 1, 5, "outside 1 to 29"},
+        BadCircuitFile{"delayCountAboveItsBox", 1, 17, "11", 1, 17, "outside 0 to 10", 11, "11"},
+        BadCircuitFile{"deadEndSiteBeyondTheCircuit", 1, 13, "34", 1, 13, "outside 1 to 33", 0, "", true},
+        BadCircuitFile{"pathCountContradictsTheSegments", 1, 11, "1", 1, 11, "differs from the path segments"},
+        BadCircuitFile{"moreThan99Sites", 1, 3, "40", 1, 11, "give 101 sites", 4, "60"}),
     [](const ::testing::TestParamInfo<BadCircuitFile>& info) { return std::string(info.param.name); });
 
 TEST(CircuitFile, MissingFileIsReportedAsNotExisting)

@@ -241,40 +241,39 @@ TEST(CircuitSet, RefusedCircuitFileChangesNothing)
 
 TEST(CircuitSet, DamagedCompanionFileIsNamedAndNothingOfItApplied)
 {
-    struct Case {
-        const char* extension;
-        int line;
-    };
-    for (const Case& c : {Case{".mo1", 48}, Case{".mo3", 1}}) {
-        SCOPED_TRACE(c.extension);
+    for (const char* damaged : {".mo1", ".mo2", ".mo3"}) {
+        SCOPED_TRACE(damaged);
         ScratchFolder folder;
         const std::string path = folder.file("set.cir");
         ResultSet saved = trainResultSet();
         ASSERT_TRUE(saveCircuitSet(path, *saved.model, *saved.results, saved.session).ok());
-        const std::string damagedPath = companionPaths(path).keyword.substr(0, path.size() - 4) + c.extension;
+        const std::string damagedPath = folder.file(std::string("set") + damaged);
         const std::string text = readBytes(damagedPath);
-        writeBytes(damagedPath, c.line == 48 ? withField(text, 48, 3, "82") : withLine(text, 1, "one"));
+        std::string expected = "[" + damagedPath + "] ";
+        if (damaged == std::string(".mo1")) {
+            writeBytes(damagedPath, withField(text, 48, 3, "82"));   // more scan steps than held
+            expected += "line 48, field 3: ";
+        } else if (damaged == std::string(".mo2")) {
+            fs::remove(damagedPath);
+            fs::create_directory(damagedPath);   // there, but not readable as a file
+            expected += "cannot be read";
+        } else {
+            writeBytes(damagedPath, withLine(text, 1, "one"));
+            expected += "line 1, field 1: ";
+        }
 
         ResultSet loaded = earlierState();
         const LoadReport report = loadCircuitSet(path, *loaded.model, *loaded.results, loaded.session);
         ASSERT_TRUE(report.loaded);
         ASSERT_EQ(report.damaged.size(), 1u);
-        EXPECT_EQ(report.damaged[0].path, damagedPath);
-        EXPECT_EQ(report.damaged[0].line, c.line);
-        EXPECT_EQ(report.messages().at(0).rfind("[" + damagedPath + "] line " + std::to_string(c.line), 0), 0u);
-        EXPECT_EQ(loaded.session.memoLines, saved.session.memoLines);   // the memo still loads
-        if (std::string(c.extension) == ".mo1") {
-            EXPECT_FALSE(report.keywordFileRead);
-            EXPECT_EQ(loaded.results->scanCount, 0);
-            EXPECT_EQ(loaded.session.caliperCount, 0);
-            EXPECT_EQ(loaded.model->stimulusSite, 5);      // protocol as it was
-            EXPECT_EQ(loaded.session.history.rows.size(), 1u);   // the history still loads
-            EXPECT_EQ(loaded.session.history.rows[0].mode, "Train");
-        } else {
-            EXPECT_TRUE(report.keywordFileRead);
-            EXPECT_EQ(loaded.results->scanCount, 1);
-            EXPECT_TRUE(loaded.session.history.rows.empty());
-        }
+        EXPECT_EQ(report.messages().at(0).rfind(expected, 0), 0u) << report.messages().at(0);
+        const bool keywordDamaged = damaged == std::string(".mo1");
+        EXPECT_EQ(report.keywordFileRead, !keywordDamaged);
+        EXPECT_EQ(loaded.results->scanCount, keywordDamaged ? 0 : 1);
+        EXPECT_EQ(loaded.session.caliperCount, keywordDamaged ? 0 : 2);
+        EXPECT_EQ(loaded.model->stimulusSite, keywordDamaged ? 5 : 4);   // protocol as it was
+        EXPECT_EQ(loaded.session.memoLines.size(), damaged == std::string(".mo2") ? 0u : 3u);
+        EXPECT_EQ(loaded.session.history.rows.size(), damaged == std::string(".mo3") ? 0u : 1u);
     }
 }
 
