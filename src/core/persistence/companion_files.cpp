@@ -146,10 +146,14 @@ CompanionReadReport readCompanionFiles(const std::string& circuitPath, CircuitMo
     // The circuit as read: switches from the header, then every derived value and the
     // site lists (which, while parametersChanged is set, reset the displayed and ECG
     // channel sites; the keyword file's choices are applied after them).
+    // The QRS reference channel 0 is not in the file; with a keyword file it keeps
+    // the site it had before the lists were refilled.
+    const int referenceChannelSite = m.ecgChannelSite[0];
     deriveStructureSwitches(m);
     buildDerivedModel(m);
 
     if (keyword) {
+        m.ecgChannelSite[0] = referenceChannelSite;
         applyKeywordFile(*keyword, m, results, session);
         report.keywordFileRead = true;
     } else {

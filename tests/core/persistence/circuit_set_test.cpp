@@ -70,9 +70,11 @@ TEST(CircuitSet, TrainResultSetComesBackExactly)
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"train.cir", "train.mo1", "train.mo2", "train.mo3"}));
 
     ResultSet loaded = earlierState();
+    loaded.model->ecgChannelSite[0] = 21;   // the QRS reference is not in the files
     const LoadReport report = loadCircuitSet(path, *loaded.model, *loaded.results, loaded.session);
     ASSERT_TRUE(report.loaded);
     EXPECT_TRUE(report.keywordFileRead);
+    EXPECT_EQ(loaded.model->ecgChannelSite[0], 21);
     EXPECT_TRUE(report.damaged.empty());
 
     const CircuitModel &m = *loaded.model, &s = *saved.model;
