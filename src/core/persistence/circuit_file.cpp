@@ -157,20 +157,20 @@ std::optional<FileProblem> parseCircuitFile(std::string_view text, CircuitFileDa
         return refuse(11, "the counts of fields 3, 4 and 11 give " + std::to_string(d.rowCount) +
                               " sites, more than the " + std::to_string(kMaxCircuitRows) +
                               " a circuit can hold");
-    const int n = d.rowCount;
+    const int sites = d.rowCount;
     (r.intRange(9, d.connectionSite, 9, d.innerSiteCount,
                 "the site connecting the loops (an inner-loop site)") &&
-     r.intRange(5, d.scarEntrySite, 1, n, "the scar entry site")) &&
+     r.intRange(5, d.scarEntrySite, 1, sites, "the scar entry site")) &&
         (d.deadEnd1SegmentCount == 0
              ? r.intRange(13, d.deadEnd1Site, 0, kMaxCircuitRows, "the dead-end site")
-             : r.intRange(13, d.deadEnd1Site, 1, n, "the dead-end site")) &&
+             : r.intRange(13, d.deadEnd1Site, 1, sites, "the dead-end site")) &&
         (d.deadEnd2SegmentCount == 0
              ? r.intRange(19, d.deadEnd2Site, 0, kMaxCircuitRows, "the second dead-end site")
-             : r.intRange(19, d.deadEnd2Site, 1, n, "the second dead-end site"));
+             : r.intRange(19, d.deadEnd2Site, 1, sites, "the second dead-end site"));
     if (!r.ok())
         return r.problem();
 
-    for (int x = 1; x <= n; ++x) {
+    for (int x = 1; x <= sites; ++x) {
         double* row = d.rows[x];
         if (!r.record(kSegmentLineFields, "the segment line of row " + std::to_string(x)))
             return r.problem();
