@@ -119,6 +119,10 @@ QTableWidget* CheckPage::makeGrid(const char* name)
     // Four rows and room for the scroll bar that many columns bring.
     grid->setFixedHeight(4 * kGridRowHeight + 2 * grid->frameWidth() +
                          grid->horizontalScrollBar()->sizeHint().height());
+    // Room the columns do not fill shows the page, not an empty white table.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    grid->setPalette(palette);
     grid->setItemDelegate(new FilledCellDelegate(
         [grid](const QModelIndex& index) {
             const bool title = index.column() == 0 || index.row() == 0;
