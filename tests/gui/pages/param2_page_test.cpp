@@ -257,6 +257,21 @@ TEST_F(Param2PageTest, KeyFilterLetsOnlyDigitsAndThePointThrough)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(Param2PageTest, TextInsertedPastTheKeyFilterIsRefused)
+{
+    page.setGridEditEnabled(true);
+    CellEditor* editor = editAt(2, kColumnCv);
+    ASSERT_NE(editor, nullptr);
+    for (const char* text : {"-0.3", "1e-1"}) {
+        editor->selectAll();
+        editor->insert(QString::fromUtf8(text));   // as the editor's own paste does
+        EXPECT_EQ(cv(*model, 2), 0.5) << text;
+        EXPECT_EQ(editor->text().toStdString(), "0.5") << text;
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "'-0.3' is not a valid floating point value");
+}
+
 TEST_F(Param2PageTest, EveryKeystrokeRecomputesTheTableCurveAndEstimate)
 {
     page.setGridEditEnabled(true);
