@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include "pages/scrolled_page.h"
 
 namespace quorel::gui {
 
@@ -68,7 +69,7 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent)
     grids->addLayout(loopBlock, 3);
     grids->addLayout(deadEndBlock, 2);
 
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(scrolledContent(this));
     page->setContentsMargins(8, 6, 8, 6);
     page->setSpacing(2);
     page->addWidget(Label91);

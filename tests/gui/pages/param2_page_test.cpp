@@ -129,11 +129,12 @@ TEST_F(Param2PageTest, CaptionsAndEstimateAreShown)
 
 TEST_F(Param2PageTest, FixedColumnsStayInPlaceWhenTheTableScrollsSideways)
 {
-    page.resize(330, 380);
+    page.resize(470, 380);
     QApplication::processEvents();
     QTableView* fixed = page.SGDI->fixedColumnsView();
     ASSERT_NE(fixed, nullptr);
     ASSERT_GT(page.SGDI->horizontalScrollBar()->maximum(), 0);
+    ASSERT_TRUE(page.SGDI->fixedColumnsFrozen());
     page.SGDI->horizontalScrollBar()->setValue(page.SGDI->horizontalScrollBar()->maximum());
     QApplication::processEvents();
     EXPECT_TRUE(fixed->isVisible());
@@ -144,6 +145,27 @@ TEST_F(Param2PageTest, FixedColumnsStayInPlaceWhenTheTableScrollsSideways)
     // The fixed view follows the rows.
     page.SGDI->verticalScrollBar()->setValue(6);
     EXPECT_EQ(fixed->verticalScrollBar()->value(), 6);
+    // The S.F. column scrolled into the room beside the fixed columns.
+    const QRect sfHeader(page.SGDI->horizontalHeader()->sectionViewportPosition(kColumnSf), 0,
+                         page.SGDI->columnWidth(kColumnSf), 1);
+    EXPECT_GE(sfHeader.left(), fixed->width());
+    EXPECT_LE(sfHeader.right(), page.SGDI->viewport()->width());
+
+    // Too narrow to show a value beside them: the whole table scrolls.
+    SegmentTableView narrow(page.SGDI->segmentModel(), SegmentGrid::SGDI, nullptr);
+    narrow.setFixedColumnCount(4);
+    narrow.resize(330, 300);
+    narrow.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(narrow.fixedColumnsFrozen());
+    EXPECT_FALSE(narrow.fixedColumnsView()->isVisible());
+    narrow.horizontalScrollBar()->setValue(narrow.horizontalScrollBar()->maximum());
+    EXPECT_LE(narrow.horizontalHeader()->sectionViewportPosition(kColumnSf) +
+                  narrow.columnWidth(kColumnSf),
+              narrow.viewport()->width());
+    narrow.resize(480, 300);   // wide enough again
+    QApplication::processEvents();
+    EXPECT_TRUE(narrow.fixedColumnsView()->isVisible());
 }
 
 TEST_F(Param2PageTest, EditButtonTogglesEditModeAndItsGlyph)
