@@ -428,7 +428,9 @@ void SegmentTableView::setEditMode(bool on)
         QModelIndex current = currentIndex();
         const int row = current.isValid() ? current.row() : 0;
         if (!current.isValid() || !current.flags().testFlag(Qt::ItemIsEditable)) {
-            const QModelIndex cell = model_->index(row, kColumnCv);
+            QModelIndex cell = model_->index(row, kColumnCv);
+            if (!cell.flags().testFlag(Qt::ItemIsEditable))   // the empty row after the segments
+                cell = model_->index(0, kColumnCv);
             if (cell.flags().testFlag(Qt::ItemIsEditable)) {
                 selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
                 return;   // currentChanged opened the editor

@@ -361,6 +361,14 @@ TEST_F(Param2PageTest, RefreshRebuildsRowsAndShowsSiteOne)
     EXPECT_EQ(page.SGCVC->model()->rowCount(), 15);
     EXPECT_EQ(curveCell(1, 2), "0.5000");   // the curve passes through the entered C.V.
     EXPECT_EQ(page.SGDI->currentIndex().row(), 0);
+    EXPECT_EQ(page.SGDI->columnWidth(0), 245);   // the layout survives the new rows
+    EXPECT_TRUE(page.SGDI->fixedColumnsView()->isColumnHidden(kColumnCv));
+
+    // Edit mode from the empty last row opens the editor on site 1.
+    select(33, 0);
+    ASSERT_EQ(page.SGDI->currentIndex().row(), 32);
+    page.setGridEditEnabled(true);
+    EXPECT_NE(page.SGDI->editorAt(1, kColumnCv), nullptr);
 }
 
 TEST_F(Param2PageTest, PageChangeSwitchesEditModeOffAndClosesTheEditor)
