@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include "pages/scrolled_page.h"
 
 namespace quorel::gui {
 
@@ -68,7 +69,7 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent)
     grids->addLayout(loopBlock, 3);
     grids->addLayout(deadEndBlock, 2);
 
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(scrolledContent(this));
     page->setContentsMargins(8, 6, 8, 6);
     page->setSpacing(2);
     page->addWidget(Label91);
@@ -119,6 +120,10 @@ QTableWidget* CheckPage::makeGrid(const char* name)
     // Four rows and room for the scroll bar that many columns bring.
     grid->setFixedHeight(4 * kGridRowHeight + 2 * grid->frameWidth() +
                          grid->horizontalScrollBar()->sizeHint().height());
+    // Room the columns do not fill shows the page, not an empty white table.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    grid->setPalette(palette);
     grid->setItemDelegate(new FilledCellDelegate(
         [grid](const QModelIndex& index) {
             const bool title = index.column() == 0 || index.row() == 0;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include "pages/scrolled_page.h"
 
 namespace quorel::gui {
 
@@ -64,7 +65,7 @@ const std::vector<std::vector<Piece>>& lineLayout()
 CircuitPage::CircuitPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet_des"));
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(scrolledContent(this));
     page->setContentsMargins(10, 8, 8, 8);
     page->setSpacing(3);
     const auto& layout = lineLayout();

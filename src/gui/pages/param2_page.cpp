@@ -5,6 +5,7 @@
 #include "pages/edit_glyphs.h"
 #include "pages/segment_table_view.h"
 #include "presentation/table_cells.h"
+#include "text/number_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -202,9 +203,17 @@ void Param2Page::SGDIClick()
 
 void Param2Page::OnDCEdit(int row, int column, const QString& text)
 {
-    const TableEditResult result =
-        quorel::OnDCEdit(model_, column, row, text.toStdString(), segments_, curve_);
     CellEditor* editor = SGDI->editorAt(row, column);
+    const std::string typed = text.toStdString();
+    // The key filter keeps signs and exponents out of the cell; text that arrives by other
+    // ways (the editor's context menu, a middle click) must pass the same test.
+    TableEditResult result;
+    if (passesRealKeyFilter(typed)) {
+        result = quorel::OnDCEdit(model_, column, row, typed, segments_, curve_);
+    } else {
+        result.accepted = false;
+        result.error = invalidRealMessage(typed);
+    }
     if (!result.accepted) {
         // Nothing was stored: the cell goes back to what it showed before the key.
         if (editor)
@@ -214,7 +223,7 @@ void Param2Page::OnDCEdit(int row, int column, const QString& text)
         return;
     }
     auto& cell = segments_.cells[static_cast<size_t>(row)][static_cast<size_t>(column)];
-    cell = result.correctedText ? *result.correctedText : text.toStdString();
+    cell = result.correctedText ? *result.correctedText : typed;
     if (editor && result.correctedText)
         editor->setText(QString::fromStdString(*result.correctedText));
     segmentModel_->cellsChanged(row, column);

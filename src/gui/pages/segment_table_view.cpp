@@ -276,12 +276,10 @@ void SegmentTableView::setFixedColumnCount(int count)
                 &QAbstractSlider::setValue);
         connect(frozen_, &QAbstractItemView::clicked, this,
                 [this](const QModelIndex& index) { emit rowChosen(SegmentTableModel::tableRow(index)); });
-        frozen_->show();
     }
     if (frozen_) {
         for (int c = 0; c < kSegmentColumns; ++c)
             frozen_->setColumnHidden(c, c >= fixedColumns_);
-        frozen_->setVisible(fixedColumns_ > 0);
     }
     applyColumnWidths();
 }
@@ -294,12 +292,27 @@ int SegmentTableView::fixedWidth() const
     return width;
 }
 
-void SegmentTableView::updateFrozenGeometry()
+bool SegmentTableView::fixedColumnsFrozen() const
 {
     if (!frozen_ || fixedColumns_ == 0)
+        return false;
+    // Frozen columns that leave no room for the widest other column would hide the values
+    // for good; a table that narrow scrolls as a whole instead.
+    int widest = 0;
+    for (int c = fixedColumns_; c < kSegmentColumns; ++c)
+        widest = std::max(widest, columnWidth(c));
+    return viewport()->width() >= fixedWidth() + widest;
+}
+
+void SegmentTableView::updateFrozenGeometry()
+{
+    if (!frozen_)
         return;
-    frozen_->setGeometry(frameWidth(), frameWidth(), fixedWidth(),
-                         viewport()->height() + horizontalHeader()->height());
+    const bool frozen = fixedColumnsFrozen();
+    frozen_->setVisible(frozen);
+    if (frozen)
+        frozen_->setGeometry(frameWidth(), frameWidth(), fixedWidth(),
+                             viewport()->height() + horizontalHeader()->height());
 }
 
 void SegmentTableView::resizeEvent(QResizeEvent* event)
@@ -341,7 +354,7 @@ QModelIndex SegmentTableView::moveCursor(CursorAction cursorAction, Qt::Keyboard
     }
     QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
     // Keep a cell that the cursor reaches from the right out from under the fixed columns.
-    if (frozen_ && next.isValid() && next.column() >= fixedColumns_) {
+    if (fixedColumnsFrozen() && next.isValid() && next.column() >= fixedColumns_) {
         const int left = visualRect(next).left();
         if (left < fixedWidth())
             horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - fixedWidth());
@@ -352,7 +365,7 @@ QModelIndex SegmentTableView::moveCursor(CursorAction cursorAction, Qt::Keyboard
 void SegmentTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
     // Fixed columns never scroll sideways; their rows still scroll into view.
-    if (frozen_ && index.isValid() && index.column() < fixedColumns_) {
+    if (fixedColumnsFrozen() && index.isValid() && index.column() < fixedColumns_) {
         const int keep = horizontalScrollBar()->value();
         QTableView::scrollTo(index, hint);
         horizontalScrollBar()->setValue(keep);
@@ -415,7 +428,9 @@ void SegmentTableView::setEditMode(bool on)
         QModelIndex current = currentIndex();
         const int row = current.isValid() ? current.row() : 0;
         if (!current.isValid() || !current.flags().testFlag(Qt::ItemIsEditable)) {
-            const QModelIndex cell = model_->index(row, kColumnCv);
+            QModelIndex cell = model_->index(row, kColumnCv);
+            if (!cell.flags().testFlag(Qt::ItemIsEditable))   // the empty row after the segments
+                cell = model_->index(0, kColumnCv);
             if (cell.flags().testFlag(Qt::ItemIsEditable)) {
                 selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
                 return;   // currentChanged opened the editor

@@ -75,6 +75,8 @@ public:
     // Columns 0..count-1 stay in place when the table scrolls sideways (SGDI: 4).
     void setFixedColumnCount(int count);
     int fixedColumnCount() const { return fixedColumns_; }
+    // Whether the fixed columns currently stay in place (the table is wide enough).
+    bool fixedColumnsFrozen() const;
     QTableView* fixedColumnsView() const { return frozen_; }
 
     // Column widths 245/43/43/43/30/30 and 37, or 35 for S.F. on a large-font screen.

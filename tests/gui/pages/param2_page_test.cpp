@@ -129,11 +129,12 @@ TEST_F(Param2PageTest, CaptionsAndEstimateAreShown)
 
 TEST_F(Param2PageTest, FixedColumnsStayInPlaceWhenTheTableScrollsSideways)
 {
-    page.resize(330, 380);
+    page.resize(470, 380);
     QApplication::processEvents();
     QTableView* fixed = page.SGDI->fixedColumnsView();
     ASSERT_NE(fixed, nullptr);
     ASSERT_GT(page.SGDI->horizontalScrollBar()->maximum(), 0);
+    ASSERT_TRUE(page.SGDI->fixedColumnsFrozen());
     page.SGDI->horizontalScrollBar()->setValue(page.SGDI->horizontalScrollBar()->maximum());
     QApplication::processEvents();
     EXPECT_TRUE(fixed->isVisible());
@@ -144,6 +145,27 @@ TEST_F(Param2PageTest, FixedColumnsStayInPlaceWhenTheTableScrollsSideways)
     // The fixed view follows the rows.
     page.SGDI->verticalScrollBar()->setValue(6);
     EXPECT_EQ(fixed->verticalScrollBar()->value(), 6);
+    // The S.F. column scrolled into the room beside the fixed columns.
+    const QRect sfHeader(page.SGDI->horizontalHeader()->sectionViewportPosition(kColumnSf), 0,
+                         page.SGDI->columnWidth(kColumnSf), 1);
+    EXPECT_GE(sfHeader.left(), fixed->width());
+    EXPECT_LE(sfHeader.right(), page.SGDI->viewport()->width());
+
+    // Too narrow to show a value beside them: the whole table scrolls.
+    SegmentTableView narrow(page.SGDI->segmentModel(), SegmentGrid::SGDI, nullptr);
+    narrow.setFixedColumnCount(4);
+    narrow.resize(330, 300);
+    narrow.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(narrow.fixedColumnsFrozen());
+    EXPECT_FALSE(narrow.fixedColumnsView()->isVisible());
+    narrow.horizontalScrollBar()->setValue(narrow.horizontalScrollBar()->maximum());
+    EXPECT_LE(narrow.horizontalHeader()->sectionViewportPosition(kColumnSf) +
+                  narrow.columnWidth(kColumnSf),
+              narrow.viewport()->width());
+    narrow.resize(480, 300);   // wide enough again
+    QApplication::processEvents();
+    EXPECT_TRUE(narrow.fixedColumnsView()->isVisible());
 }
 
 TEST_F(Param2PageTest, EditButtonTogglesEditModeAndItsGlyph)
@@ -257,6 +279,21 @@ TEST_F(Param2PageTest, KeyFilterLetsOnlyDigitsAndThePointThrough)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(Param2PageTest, TextInsertedPastTheKeyFilterIsRefused)
+{
+    page.setGridEditEnabled(true);
+    CellEditor* editor = editAt(2, kColumnCv);
+    ASSERT_NE(editor, nullptr);
+    for (const char* text : {"-0.3", "1e-1"}) {
+        editor->selectAll();
+        editor->insert(QString::fromUtf8(text));   // as the editor's own paste does
+        EXPECT_EQ(cv(*model, 2), 0.5) << text;
+        EXPECT_EQ(editor->text().toStdString(), "0.5") << text;
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "'-0.3' is not a valid floating point value");
+}
+
 TEST_F(Param2PageTest, EveryKeystrokeRecomputesTheTableCurveAndEstimate)
 {
     page.setGridEditEnabled(true);
@@ -324,6 +361,14 @@ TEST_F(Param2PageTest, RefreshRebuildsRowsAndShowsSiteOne)
     EXPECT_EQ(page.SGCVC->model()->rowCount(), 15);
     EXPECT_EQ(curveCell(1, 2), "0.5000");   // the curve passes through the entered C.V.
     EXPECT_EQ(page.SGDI->currentIndex().row(), 0);
+    EXPECT_EQ(page.SGDI->columnWidth(0), 245);   // the layout survives the new rows
+    EXPECT_TRUE(page.SGDI->fixedColumnsView()->isColumnHidden(kColumnCv));
+
+    // Edit mode from the empty last row opens the editor on site 1.
+    select(33, 0);
+    ASSERT_EQ(page.SGDI->currentIndex().row(), 32);
+    page.setGridEditEnabled(true);
+    EXPECT_NE(page.SGDI->editorAt(1, kColumnCv), nullptr);
 }
 
 TEST_F(Param2PageTest, PageChangeSwitchesEditModeOffAndClosesTheEditor)
