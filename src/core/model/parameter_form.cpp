@@ -103,6 +103,7 @@ void ParameterForm::resetShownState()
 
 RebuildResult ParameterForm::runStartup()
 {
+    const ChangeScope scope(*this);
     // Steps 1 to 3 and 6 to 8: flags, defaults (both loop counts 0), B, display sites.
     applyStartupDefaults(m_);
     resetShownState();
@@ -120,6 +121,7 @@ RebuildResult ParameterForm::runStartup()
 
 RebuildResult ParameterForm::applyLoadedCircuit()
 {
+    const ChangeScope scope(*this);
     // The switches first: pushing the boxes with a stale "equal segment lengths"
     // would overwrite the outer-loop size that the file holds.
     selectRadio(m_.outerInnerRatio == 1.0 && m_.connectionSite - 2 == m_.outerSiteCount ? 1 : 2);
@@ -182,6 +184,7 @@ bool ParameterForm::boxEnabled(int tag) const
 
 EntryOutcome ParameterForm::editChange(int tag, std::string_view text)
 {
+    const ChangeScope scope(*this);
     if (!parameterBox(tag))
         return {};
     boxes_[tag].text = std::string(text);
@@ -520,6 +523,7 @@ void ParameterForm::editEnter(int tag)
 
 EntryOutcome ParameterForm::editExit(int tag)
 {
+    const ChangeScope scope(*this);
     if (focusedBox_ == tag)
         focusedBox_ = 0;
     const auto box = parameterBox(tag);
@@ -550,6 +554,7 @@ EntryOutcome ParameterForm::editExit(int tag)
 
 EntryOutcome ParameterForm::finishEditing()
 {
+    const ChangeScope scope(*this);
     const int tag = focusedBox_;
     if (tag == 0)
         return {};
@@ -560,6 +565,7 @@ EntryOutcome ParameterForm::finishEditing()
 
 void ParameterForm::editClick(int tag, SpinDirection direction)
 {
+    const ChangeScope scope(*this);
     const auto box = parameterBox(tag);
     if (!box)
         return;
@@ -568,6 +574,7 @@ void ParameterForm::editClick(int tag, SpinDirection direction)
 
 void ParameterForm::pushParametersToControls()
 {
+    const ChangeScope scope(*this);
     for (int tag : kPushOrder) {
         const ParameterBox box = *parameterBox(tag);
         writeBox(tag, boxValueText(box, boxValue(m_, box)));
@@ -597,6 +604,7 @@ void ParameterForm::selectRadio(int k)
 {
     if (k < 1 || k > 12 || radioChecked_[k])
         return;
+    const ChangeScope scope(*this);
     runRadioHandler(k);
 }
 
@@ -633,6 +641,7 @@ void ParameterForm::switchTail(bool isRadioButton1)
 
 void ParameterForm::RadioButton1Click()
 {
+    const ChangeScope scope(*this);
     setChecked(1);
     const StructureSnapshot before = structureOf(m_);
     if (m_.outerInnerRatio != 1.0) {
@@ -653,6 +662,7 @@ void ParameterForm::RadioButton1Click()
 
 void ParameterForm::RadioButton2Click()
 {
+    const ChangeScope scope(*this);
     setChecked(2);
     m_.equalSegments = 0;
     pageVisible_[pageIndex(FormPage::TabSheet_Out)] = true;
@@ -662,6 +672,7 @@ void ParameterForm::RadioButton2Click()
 
 void ParameterForm::RadioButton3Click()
 {
+    const ChangeScope scope(*this);
     setChecked(3);
     m_.hasDelayPath = 1;
     pageVisible_[pageIndex(FormPage::TabSheet_delay)] = true;
@@ -674,6 +685,7 @@ void ParameterForm::RadioButton3Click()
 
 void ParameterForm::RadioButton4Click()
 {
+    const ChangeScope scope(*this);
     setChecked(4);
     m_.hasDelayPath = 0;
     pageVisible_[pageIndex(FormPage::TabSheet_delay)] = false;
@@ -684,6 +696,7 @@ void ParameterForm::RadioButton4Click()
 
 void ParameterForm::RadioButton5Click()
 {
+    const ChangeScope scope(*this);
     setChecked(5);
     m_.hasDeadEnd1 = 1;
     pageVisible_[pageIndex(FormPage::TabSheet_de1)] = true;
@@ -698,6 +711,7 @@ void ParameterForm::RadioButton5Click()
 
 void ParameterForm::RadioButton6Click()
 {
+    const ChangeScope scope(*this);
     setChecked(6);
     m_.hasDeadEnd1 = 0;
     pageVisible_[pageIndex(FormPage::TabSheet_de1)] = false;
@@ -711,6 +725,7 @@ void ParameterForm::RadioButton6Click()
 
 void ParameterForm::RadioButton7Click()
 {
+    const ChangeScope scope(*this);
     setChecked(7);
     m_.hasDeadEnd2 = 1;
     pageVisible_[pageIndex(FormPage::TabSheet_de2)] = true;
@@ -724,6 +739,7 @@ void ParameterForm::RadioButton7Click()
 
 void ParameterForm::RadioButton8Click()
 {
+    const ChangeScope scope(*this);
     setChecked(8);
     m_.hasDeadEnd2 = 0;
     pageVisible_[pageIndex(FormPage::TabSheet_de2)] = false;
@@ -737,6 +753,7 @@ void ParameterForm::RadioButton8Click()
 
 void ParameterForm::RadioButton9Click()
 {
+    const ChangeScope scope(*this);
     setChecked(9);
     m_.stimulationMode = 1;
     singleStimuliEnabled_ = true;
@@ -745,6 +762,7 @@ void ParameterForm::RadioButton9Click()
 
 void ParameterForm::RadioButton10Click()
 {
+    const ChangeScope scope(*this);
     setChecked(10);
     m_.stimulationMode = 0;
     singleStimuliEnabled_ = false;
@@ -753,6 +771,7 @@ void ParameterForm::RadioButton10Click()
 
 void ParameterForm::RadioButton11Click()
 {
+    const ChangeScope scope(*this);
     setChecked(11);
     m_.displayAllSites = 0;
     displayChoosersEnabled_ = false;
@@ -761,6 +780,7 @@ void ParameterForm::RadioButton11Click()
 
 void ParameterForm::RadioButton12Click()
 {
+    const ChangeScope scope(*this);
     setChecked(12);
     m_.displayAllSites = 1;
     displayChoosersEnabled_ = true;
@@ -772,6 +792,7 @@ void ParameterForm::RadioButton12Click()
 
 void ParameterForm::ComboBoxSChange(int itemIndex)
 {
+    const ChangeScope scope(*this);
     m_.stimulusSite = itemIndex + 1;
     m_.stimulusSiteWarning = stimulusOutsideInnerLoop(m_) || stimulusOnUnconnectedDeadEnd(m_) ? 1 : 0;
     evaluateLampNow();
@@ -789,6 +810,7 @@ void ParameterForm::recomputeEcgColours()
 
 void ParameterForm::ComboBox1Change(int tag, int itemIndex)
 {
+    const ChangeScope scope(*this);
     if (tag >= 1 && tag <= 10)
         m_.displayedSites[tag] = itemIndex + 1;
 }
@@ -805,6 +827,7 @@ void ParameterForm::writeOrientationLabels()
 
 PageChangeResult ParameterForm::OnTabChange(FormPage newPage)
 {
+    const ChangeScope scope(*this);
     PageChangeResult result;
     result.page = newPage;
     const bool param2 = newPage == FormPage::TabSheet_dc;
@@ -882,6 +905,19 @@ PageChangeResult ParameterForm::OnTabChange(FormPage newPage)
 
 // ---------------------------------------------------------------------------------
 // What the pages show
+
+void ParameterForm::addChangeListener(std::function<void()> listener)
+{
+    listeners_.push_back(std::move(listener));
+}
+
+void ParameterForm::notifyListeners()
+{
+    // A copy: a listener may add another one while it runs.
+    const std::vector<std::function<void()>> listeners = listeners_;
+    for (const auto& listener : listeners)
+        listener();
+}
 
 bool ParameterForm::pageVisible(FormPage page) const
 {

@@ -21,6 +21,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorel {
 
@@ -103,6 +104,10 @@ public:
     LampState lamp() const { return lamp_; }
     const FormRequestCounts& requestCounts() const { return requests_; }
 
+    // Called once after each operation above has finished with all its cascades (not
+    // once per box it wrote): the pages copy the form's state back into their controls.
+    void addChangeListener(std::function<void()> listener);
+
     // The window's duties that the rules ask for (scheme refresh, layout, result sheet...).
     std::function<void(FormRequest)> onRequest;
     // siteColour(model, site, highlight) of the result views; when set, the form
@@ -113,6 +118,23 @@ private:
     struct Box {
         std::string text;
     };
+    // Public operations call each other (a switch selects its partner, a box is written
+    // by a switch); only the outermost one tells the listeners.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(ParameterForm& form) : form_(form) { ++form_.changeDepth_; }
+        ~ChangeScope()
+        {
+            if (--form_.changeDepth_ == 0)
+                form_.notifyListeners();
+        }
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        ParameterForm& form_;
+    };
+    void notifyListeners();
 
     // Writes text into EditN and runs its rules (the cascade).
     void writeBox(int tag, const std::string& text);
@@ -155,6 +177,8 @@ private:
     FormRequestCounts requests_;
     int focusedBox_ = 0;
     int cascadeDepth_ = 0;
+    int changeDepth_ = 0;
+    std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace quorel

@@ -394,3 +394,24 @@ TEST_F(ParameterFormTest, StimulusSiteOutsideTheInnerLoopIsAWarning)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ParameterFormTest, ListenersHearOncePerOperationWhateverItCascades)
+{
+    int calls = 0;
+    form.addChangeListener([&] { ++calls; });
+    form.editChange(4, "2");   // writes Edit5 and Edit6 on the way
+    EXPECT_EQ(calls, 1);
+    form.selectRadio(5);
+    form.selectRadio(7);
+    form.selectRadio(6);       // selects RadioButton8 and writes four boxes
+    EXPECT_EQ(calls, 4);
+    form.OnTabChange(FormPage::TabSheet_des2);
+    EXPECT_EQ(calls, 5);
+    form.selectRadio(6);       // already selected: nothing ran, nobody is told
+    form.editEnter(4);
+    EXPECT_EQ(calls, 5);
+}
+
+}  // namespace
