@@ -31,6 +31,7 @@ public:
 
     CircuitModel& model() { return m_; }
     const CircuitModel& model() const { return m_; }
+    const SessionState& session() const { return session_; }
 
     // --- start-up and loading ---------------------------------------------------
     // The model's start-up in its order, with the first push through the boxes and
