@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorel {
 
@@ -104,5 +105,10 @@ struct StructureSnapshot {
     int equalSegments = 0;
     bool operator==(const StructureSnapshot&) const = default;
 };
+StructureSnapshot structureOf(const CircuitModel& m);
+
+// Every value a box or a switch holds, to see whether a pass through the boxes
+// corrected anything.
+std::vector<double> parameterValues(const CircuitModel& m);
 
 }  // namespace quorel
