@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
 #include <QRadioButton>
@@ -62,6 +64,9 @@ void BoxLineEdit::focusInEvent(QFocusEvent* event)
 void BoxLineEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    // A context menu or another application taking the focus does not leave the box.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     emit left();
 }
 
@@ -259,7 +264,7 @@ SpinEdit* ParameterPage::addBoxRow(QGridLayout* grid, int row, int tag, const ch
         unitLabel->setObjectName(QStringLiteral("Unit%1").arg(tag));
         grid->addWidget(unitLabel, row, 2);
     }
-    connect(box, &SpinEdit::entryError, this, &ParameterPage::entryError);
+    connect(box, &SpinEdit::entryError, this, &ParameterPage::showEntryError);
     boxes_.push_back(box);
     return box;
 }
@@ -292,6 +297,15 @@ QLabel* ParameterPage::addLabel(const char* text, QWidget* parent, const char* o
     if (objectName)
         label->setObjectName(QString::fromLatin1(objectName));
     return label;
+}
+
+void ParameterPage::showEntryError(const QString& message)
+{
+    // The window normally shows the message; a page used on its own still tells the user.
+    if (isSignalConnected(QMetaMethod::fromSignal(&ParameterPage::entryError)))
+        emit entryError(message);
+    else
+        QMessageBox::critical(window(), QStringLiteral("Error"), message);
 }
 
 SpinEdit* ParameterPage::spinEdit(int tag) const

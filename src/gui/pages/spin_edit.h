@@ -101,7 +101,8 @@ public:
     QRadioButton* radioButton(int k) const;
 
 signals:
-    // A text that is no number was typed, pasted or left in a box: the window shows it.
+    // A text that is no number was typed, pasted or left in a box: the window shows it
+    // (without a receiver the page shows it in a message box itself).
     void entryError(const QString& message);
 
 protected:
@@ -115,6 +116,8 @@ protected:
     ParameterForm& form_;
 
 private:
+    void showEntryError(const QString& message);
+
     std::vector<SpinEdit*> boxes_;
     std::map<int, QRadioButton*> radios_;
 };
