@@ -199,7 +199,7 @@ QSize LeaderLabel::minimumSizeHint() const
     const auto [start, length] = leaderRun(shortest);
     if (length > kShortestLeader)
         shortest.remove(start, length - kShortestLeader);
-    const int margins = contentsMargins().left() + contentsMargins().right() + 2 * margin() + indent();
+    const int margins = contentsMargins().left() + contentsMargins().right() + 2 * margin() + std::max(indent(), 0);
     hint.setWidth(fontMetrics().horizontalAdvance(shortest) + margins);
     return hint;
 }
