@@ -1,0 +1,299 @@
+// The rules of the boxes Edit1..Edit25, run on every text a box receives.
+#include "model/parameter_form.h"
+
+#include "model/circuit_construction.h"
+
+namespace quorel {
+
+void ParameterForm::rulesOf(int tag, const StructureSnapshot& before)
+{
+    CircuitModel& m = m_;
+    switch (tag) {
+    case 1:
+        if (m.circuitRadius > m.cardiacRadius)
+            showValue(1, m.cardiacRadius);
+        break;
+    case 2:
+        if (m.cardiacRadius > 0.5)
+            showValue(2, 0.5);
+        break;
+    case 3:
+        if (m.outerInnerRatio != 1.0)
+            selectRadio(2);
+        markChanged(before);
+        break;
+    case 4:
+        edit4Rules(before);
+        break;
+    case 5:
+        edit5Rules(before);
+        break;
+    case 6:
+        edit6Rules();
+        break;
+    case 8:
+        edit8Rules(before);
+        break;
+    case 9:
+        if (m.delayDistanceCm > 5)
+            showValue(9, 5);
+        break;
+    case 12:
+        if (m.deadEnd1DistanceCm > 5)
+            showValue(12, 5);
+        break;
+    case 15:
+        if (m.deadEnd2DistanceCm > 5)
+            showValue(15, 5);
+        break;
+    case 10:
+    case 13:
+    case 16:
+        pathCountRules(tag, before);
+        break;
+    case 11:
+    case 14:
+        deadEndSiteRules(tag);
+        break;
+    case 19:
+        if (m.clockStep > 0.005)
+            showValue(19, 0.005);
+        break;
+    case 20:
+        if (m.revolutionCount > 30)
+            showValue(20, 30);
+        break;
+    case 21:
+        if (m.trainStimulusCount > 25)
+            showValue(21, 25);
+        break;
+    case 23:
+        if (m.pacingCycleLength >= 1)
+            showValue(23, 0.99);
+        break;
+    case 24:
+        // "At most 1": 1 itself stands, so showing it does not start the rule again.
+        if (m.firstCouplingInterval > 1)
+            showValue(24, 1);
+        break;
+    case 25:
+        if (m.scanDecrementMs > 100)
+            showValue(25, 100);
+        break;
+    default:
+        break;
+    }
+}
+
+// A correction kept in the model while the box keeps the typed text: the user is
+// still typing a number with more digits, so the scheme is not redrawn for it.
+void ParameterForm::correctSilently()
+{
+    m_.schemeRefreshAllowed = 0;
+}
+
+void ParameterForm::edit4Rules(const StructureSnapshot& before)
+{
+    CircuitModel& m = m_;
+    int& n = m.innerSiteCount;
+    if (n > 40)
+        showValue(4, 40);
+    if (n == 0)
+        n = 20;
+    if (n < 10) {
+        n = 11;
+        correctSilently();
+    }
+    if (n < 11)
+        showValue(4, 11);
+    if (m.scarEntrySite == 0)
+        m.scarEntrySite = 20;
+    if (m.scarEntrySite < n + 2) {
+        showValue(6, n + 2);
+        m.schemeRefreshAllowed = 0;
+    }
+    if (m.equalSegments == 1)
+        m.outerSiteCount = m.connectionSite - 2;
+    setOuterLoopHint(true);
+    markChanged(before);
+    if (m.connectionSite + 1 >= n) {
+        showValue(5, n - 2);
+        m.schemeRefreshAllowed = 0;
+    }
+    if (m.outerSiteCount == 0)
+        m.outerSiteCount = 10;
+    if (m.scarEntrySite > n + m.outerSiteCount + 1) {
+        showValue(6, n + m.outerSiteCount + 1);
+        m.schemeRefreshAllowed = 0;
+    }
+    refreshScheme(true);
+    m.schemeRefreshAllowed = 1;
+}
+
+void ParameterForm::edit5Rules(const StructureSnapshot& before)
+{
+    CircuitModel& m = m_;
+    int& c = m.connectionSite;
+    int& n = m.innerSiteCount;
+    if (c > 38)
+        showValue(5, 38);
+    if (n == 0)
+        n = 20;
+    if (c > n - 2)
+        showValue(5, n - 2);
+    if (c == 0)
+        c = 9;
+    if (c < 9) {
+        c = 9;
+        correctSilently();
+    }
+    if (m.scarEntrySite == 0)
+        m.scarEntrySite = 20;
+    if (m.scarEntrySite < n + 2) {
+        showValue(6, n + 2);
+        m.schemeRefreshAllowed = 0;
+    }
+    if (m.outerSiteCount == 0)
+        m.outerSiteCount = 10;
+    if (m.scarEntrySite > n + m.outerSiteCount + 1) {
+        showValue(6, n + m.outerSiteCount + 1);
+        m.schemeRefreshAllowed = 0;
+    }
+    if (m.equalSegments == 1)
+        m.outerSiteCount = c - 2;
+    setOuterLoopHint(true);
+    markChanged(before);
+    refreshScheme(true);
+    m.schemeRefreshAllowed = 1;
+}
+
+void ParameterForm::edit6Rules()
+{
+    scarSiteIntoRange();
+    refreshScheme(true);
+    m_.schemeRefreshAllowed = 1;
+}
+
+// The range rules of Edit6, also applied by RadioButton1Click.
+void ParameterForm::scarSiteIntoRange()
+{
+    CircuitModel& m = m_;
+    const int n = m.innerSiteCount;
+    int& s = m.scarEntrySite;
+    if (s > n + m.outerSiteCount + 1)
+        showValue(6, n + m.outerSiteCount + 1);
+    if (s == 0)
+        s = 20;
+    if (s < 10) {
+        s = n + 2;
+        correctSilently();
+    }
+    if (s < n + 2) {
+        showValue(6, n + 2);
+        m.schemeRefreshAllowed = 0;
+    }
+}
+
+void ParameterForm::edit8Rules(const StructureSnapshot& before)
+{
+    CircuitModel& m = m_;
+    int& outer = m.outerSiteCount;
+    const int n = m.innerSiteCount;
+    if (outer > 42)
+        showValue(8, 42);
+    if (outer == 0)
+        outer = 10;
+    if (outer < 7)
+        outer = 7;   // the box keeps the typed digit; the scheme flag is left alone here
+    if (m.scarEntrySite == 0)
+        m.scarEntrySite = 20;
+    if (m.scarEntrySite < n + 2) {
+        showValue(6, n + 2);
+        m.schemeRefreshAllowed = 0;
+    }
+    if (m.scarEntrySite > n + outer + 1) {
+        showValue(6, n + outer + 1);
+        m.schemeRefreshAllowed = 0;
+    }
+    setOuterLoopHint(true);
+    markChanged(before);
+    refreshScheme(false);
+}
+
+void ParameterForm::pathCountRules(int tag, const StructureSnapshot& before)
+{
+    int& count = tag == 10 ? m_.delaySegmentCount
+                 : tag == 13 ? m_.deadEnd1SegmentCount
+                             : m_.deadEnd2SegmentCount;
+    if (count > 5)
+        showValue(tag, 5);
+    evaluateLampNow();
+    markChanged(before);
+    refreshScheme(false);
+}
+
+void ParameterForm::deadEndSiteRules(int tag)
+{
+    CircuitModel& m = m_;
+    const int last = m.innerSiteCount + m.outerSiteCount + 1;
+    const int site = tag == 11 ? m.deadEnd1Site : m.deadEnd2Site;
+    if (site > last)
+        showValue(tag, last);
+    if (m.hasDeadEnd1 == 1 && m.hasDeadEnd2 == 1) {
+        m.deadEndConflict = m.deadEnd2Site == m.deadEnd1Site ? 1 : 0;
+        label79Visible_ = m.deadEndConflict == 1;
+        evaluateLampNow();
+    }
+    refreshScheme(false);
+}
+
+void ParameterForm::setOuterLoopHint(bool alsoLoopPage)
+{
+    const int n = m_.innerSiteCount;
+    const int outer = m_.outerSiteCount;
+    const std::string hint = "There are " + std::to_string(outer) +
+                             "sites in the outer circuit, numberd " + std::to_string(n + 2) + " to " +
+                             std::to_string(n + outer + 1);
+    pageHint_[pageIndex(FormPage::TabSheet_general)] = hint;
+    if (alsoLoopPage)
+        pageHint_[pageIndex(FormPage::TabSheet_Out)] = hint;
+}
+
+// The circuit counts as changed since the last run only when a value that shapes it
+// really changed: every page change writes all boxes again, and an unchanged value
+// must not wipe the stimulation history.
+void ParameterForm::markChanged(const StructureSnapshot& before)
+{
+    if (m_.loadingFile != 1 && !(structureOf(m_) == before))
+        m_.parametersChanged = 1;
+}
+
+void ParameterForm::refreshScheme(bool onlyWhenAllowed)
+{
+    if (m_.formShown != 1 || m_.schemeWindowOpen != 1)
+        return;
+    if (onlyWhenAllowed && m_.schemeRefreshAllowed != 1)
+        return;
+    rebuildCircuit(m_);
+    request(FormRequest::SchemeRefresh);
+}
+
+void ParameterForm::request(FormRequest what)
+{
+    switch (what) {
+    case FormRequest::SchemeRefresh: ++requests_.schemeRefresh; break;
+    case FormRequest::SchemeRepaint: ++requests_.schemeRepaint; break;
+    case FormRequest::Layout: ++requests_.layout; break;
+    case FormRequest::ResultSheet: ++requests_.resultSheet; break;
+    case FormRequest::EcgChannelColours: ++requests_.ecgChannelColours; break;
+    }
+    if (onRequest)
+        onRequest(what);
+}
+
+void ParameterForm::evaluateLampNow()
+{
+    lamp_ = evaluateLamp(m_);
+}
+
+}  // namespace quorel
