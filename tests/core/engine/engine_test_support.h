@@ -43,6 +43,8 @@ public:
     std::vector<RunEndReport> ends;
     std::vector<std::vector<int>> activationCounts;   // per finished step, sites 0..100
     std::function<void(int)> onStepStarting;
+    std::function<void(double)> onStatusTime;
+    std::function<void()> onStepFinished;
     int currentStep = 0;
 
     void scanStepStarting(int scanStep) override
@@ -60,11 +62,15 @@ public:
         if (state != nullptr)
             activationCounts.emplace_back(std::begin(state->activationCount),
                                           std::end(state->activationCount));
+        if (onStepFinished)
+            onStepFinished();
     }
     void statusTimeChanged(double currentTime) override
     {
         statusTimes.push_back(currentTime);
         statusTimeSteps.push_back(currentStep);
+        if (onStatusTime)
+            onStatusTime(currentTime);
     }
     WarningAnswer runWarning(const RunWarning& warning) override
     {
