@@ -88,6 +88,25 @@ TEST(CircuitCheck, DistanceOfExactlyTenMillisecondsIsNotReported)
     EXPECT_EQ(report.lamp, LampState::Yellow);
 }
 
+TEST(CircuitCheck, PathwaySwitchedOffIsNotCheckedAtItsRememberedLastSite)
+{
+    auto m = createModel();
+    m->deadEnd1DistanceCm = 0.5;
+    addDeadEnd1(*m, 5, 2);            // sites 30, 31
+    erp(*m, 31) = 0.01 * 0.5 / 0.5;   // exactly the pathway's conduction time
+    EXPECT_EQ(runCircuitCheck(*m).deadEndColumns.size(), 1u);
+    m->hasDeadEnd1 = 0;               // off: deadEnd1LastSite stays 31
+    m->deadEnd1SegmentCount = 0;
+    m->deadEnd1Site = 0;
+    m->hasDelayPath = 1;              // site 31 is now a delay-path site
+    m->delaySegmentCount = 3;
+    rebuild(*m);
+    ASSERT_EQ(m->deadEnd1LastSite, 31);
+    const CircuitCheckReport report = runCircuitCheck(*m);
+    EXPECT_TRUE(report.deadEndColumns.empty());
+    EXPECT_EQ(m->refractoryWarningDeadEnd, 0);
+}
+
 TEST(CircuitCheck, InnerSiteMatchingBothLoopRulesIsListedTwice)
 {
     auto m = createModel();   // equal inner and outer spacing
