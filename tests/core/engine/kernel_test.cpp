@@ -367,25 +367,6 @@ TEST(RecordActivation, PlaneLimitKeepsTheStateGoingWithoutWritingPastPlane39)
     EXPECT_EQ(m.B[39][9][fieldTime], 1.2);
 }
 
-TEST(RecordActivation, SiteOneMirrorsTheClosingNode)
-{
-    KernelBench b;
-    b.start();
-    SiteState& closing = b.site(21);
-    closing.activationTime = 0.2514;
-    closing.activationCode = 5.0;
-    recordActivation(b.context, 21);
-    EXPECT_EQ(b.state->activationCount[1], 2);
-    EXPECT_EQ(b.state->activationCount[21], 2);
-    const auto& B = b.model->B;
-    for (int f : {fieldTime, fieldCode, fieldActivationErp, fieldActivationDi})
-        EXPECT_EQ(B[2][1][f], B[2][21][f]);
-    EXPECT_EQ(B[2][1][fieldCode], 5.0);
-    EXPECT_EQ(b.site(1).activationTime, closing.activationTime);
-    EXPECT_EQ(b.site(1).refractoryEnd, closing.refractoryEnd);
-    EXPECT_EQ(b.site(1).diastolicInterval, closing.diastolicInterval);
-}
-
 TEST(PropagatePaths, DelayAndDeadEndSitesFollowTheirOwnRules)
 {
     KernelBench b;

@@ -27,9 +27,17 @@ struct ProtocolRun {
     }
 };
 
-std::vector<std::string> couplingIntervals(const ProtocolRun& run)
+using Texts = std::vector<std::string>;
+
+Texts columns(const HistoryRow& r)
 {
-    std::vector<std::string> out;
+    return {r.time, r.mode, r.site, r.revolutions, r.decrement, r.stimuli, r.pacingCycleLength,
+            r.couplingInterval};
+}
+
+Texts couplingIntervals(const ProtocolRun& run)
+{
+    Texts out;
     for (int s = 1; s <= run.results->scanCount; ++s)
         out.push_back(fixedText(run.results->ScanStepRecords[s].couplingInterval, 4));
     return out;
@@ -57,12 +65,11 @@ TEST(RunProtocol, DefaultScanNeverStimulatesSiteOne)
     const RunResults& res = *run.results;
     ASSERT_EQ(res.scanCount, 6);
     EXPECT_EQ(res.shownRevolutionCount, 5);
-    EXPECT_EQ(couplingIntervals(run), (std::vector<std::string>{"0.5027", "0.4527", "0.4027",
-                                                                "0.3527", "0.3027", "0.2527"}));
-    EXPECT_EQ(run.hooks.events,
-              (std::vector<std::string>{"start 1", "finish 1", "start 2", "finish 2", "start 3",
-                                        "finish 3", "start 4", "finish 4", "start 5", "finish 5",
-                                        "start 6", "finish 6", "end"}));
+    EXPECT_EQ(couplingIntervals(run),
+              (Texts{"0.5027", "0.4527", "0.4027", "0.3527", "0.3027", "0.2527"}));
+    EXPECT_EQ(run.hooks.events, (Texts{"start 1", "finish 1", "start 2", "finish 2", "start 3",
+                                       "finish 3", "start 4", "finish 4", "start 5", "finish 5",
+                                       "start 6", "finish 6", "end"}));
     ASSERT_EQ(run.hooks.steps.size(), 6u);
     EXPECT_EQ(run.hooks.steps[0].LabelRes1,
               "No stimulus capture at coupling interval 0.5027 (0.2513) sec at site1");
@@ -75,9 +82,8 @@ TEST(RunProtocol, DefaultScanNeverStimulatesSiteOne)
         EXPECT_EQ(report.LabelRes2, "");
         EXPECT_EQ(report.currentTime, 1260 * 0.001);   // the last tick of the step
         const ScanStepRecord& record = res.ScanStepRecords[s];
-        EXPECT_EQ(record.stimulusSite, 1.0);
-        EXPECT_EQ(record.noteFlag, 1.0);
-        EXPECT_EQ(record.captured, 0.0);
+        EXPECT_EQ((std::vector<double>{record.stimulusSite, record.noteFlag, record.captured}),
+                  (std::vector<double>{1.0, 1.0, 0.0}));
         for (int x = 1; x <= 29; ++x)
             for (int r = 1; r <= 5; ++r)
                 EXPECT_NE(run.at(s, x, r).code, 3.0);
@@ -101,19 +107,10 @@ TEST(RunProtocol, DefaultScanNeverStimulatesSiteOne)
     }
 
     ASSERT_EQ(run.hooks.ends.size(), 1u);
-    const RunEndReport& end = run.hooks.ends[0];
-    EXPECT_FALSE(end.aborted);
-    EXPECT_EQ(end.completedSteps, 6);
-    const HistoryRow& row = end.historyRow;
-    EXPECT_EQ(row.time, "2026/01/02 03:04:05");
-    EXPECT_EQ(row.mode, "Single");
-    EXPECT_EQ(row.site, "1");
-    EXPECT_EQ(row.revolutions, "5");
-    EXPECT_EQ(row.decrement, "50");
-    EXPECT_EQ(row.stimuli, "1");
-    EXPECT_EQ(row.pacingCycleLength, "");
-    EXPECT_EQ(row.couplingInterval, "");
-
+    EXPECT_FALSE(run.hooks.ends[0].aborted);
+    EXPECT_EQ(run.hooks.ends[0].completedSteps, 6);
+    EXPECT_EQ(columns(run.hooks.ends[0].historyRow),
+              (Texts{"2026/01/02 03:04:05", "Single", "1", "5", "50", "1", "", ""}));
     EXPECT_EQ(run.state->runInProgress, 0);
     EXPECT_EQ(run.state->runBusy, 0);
     EXPECT_EQ(run.state->runDone, 1);
@@ -289,8 +286,7 @@ TEST(RunProtocol, AbortedRunKeepsCompletedStepsAndTheRestOfTheArrays)
         run.hooks.answers = {answer};
         ASSERT_EQ(run.go(), RunOutcome::Aborted);
         EXPECT_EQ(run.hooks.events,
-                  (std::vector<std::string>{"start 1", "finish 1", "start 2", "finish 2", "start 3",
-                                            "warning", "end"}));
+                  (Texts{"start 1", "finish 1", "start 2", "finish 2", "start 3", "warning", "end"}));
         EXPECT_EQ(run.hooks.warnings[0].scanStep, 3);
         EXPECT_EQ(run.hooks.warnings[0].target, 5);
         EXPECT_EQ(run.results->scanCount, 6);
@@ -394,14 +390,8 @@ TEST(RunProtocol, TrainIsOneStepWithItsOwnSummaryAndHistoryRow)
     // All five stimuli fell due (the last at 0.2 + T + 4 x 0.3 s) and the train ended.
     EXPECT_EQ(run.state->trainStimulusIndex, 5);
     EXPECT_EQ(run.state->stimulusTime, 0.0);
-    const HistoryRow& row = run.hooks.ends.at(0).historyRow;
-    EXPECT_EQ(row.mode, "Train");
-    EXPECT_EQ(row.site, "5");
-    EXPECT_EQ(row.revolutions, "10");
-    EXPECT_EQ(row.decrement, "");
-    EXPECT_EQ(row.stimuli, "5");
-    EXPECT_EQ(row.pacingCycleLength, "0.3000");
-    EXPECT_EQ(row.couplingInterval, "0.2000");
+    EXPECT_EQ(columns(run.hooks.ends.at(0).historyRow),
+              (Texts{"2026/01/02 03:04:05", "Train", "5", "10", "", "5", "0.3000", "0.2000"}));
 }
 
 TEST(RunProtocol, LongFastTrainReachesThePlaneLimitAndGoesOn)

@@ -7,7 +7,7 @@
 
 using namespace quorel;
 
-TEST(ResultMessages, SingleStimulusLinesNameTheIntervalItsDifferenceAndTheSite)
+TEST(ResultMessages, LinesNameTheIntervalItsDifferenceTheCapturesAndTheSite)
 {
     const char* note = runNoteText(RunNote::AntidromicPastSite1);
     ResultMessages m = singleStimulusMessages(true, 0.3027, 0.2513, 5, note);
@@ -16,11 +16,8 @@ TEST(ResultMessages, SingleStimulusLinesNameTheIntervalItsDifferenceAndTheSite)
     m = singleStimulusMessages(false, 0.2027, 0.2513, 12, note);
     EXPECT_EQ(m.LabelRes1, "No stimulus capture at coupling interval 0.2027 (-0.0486) sec at site12");
     EXPECT_EQ(m.LabelRes2, "");   // a note speaks only of a capture
-}
 
-TEST(ResultMessages, TrainLinesCountTheCaptures)
-{
-    ResultMessages m = trainMessages(0, 5, 12, 0.2);
+    m = trainMessages(0, 5, 12, 0.2);
     EXPECT_EQ(m.LabelRes1, "No stimulus capture at site12");
     EXPECT_EQ(m.LabelRes2, " coupling interval of first beat = 0.2000 sec");
     m = trainMessages(3, 25, 4, 0.25);
