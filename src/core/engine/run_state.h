@@ -7,6 +7,7 @@
 #include "model/circuit_model.h"
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 namespace quorel {
@@ -55,8 +56,8 @@ struct CandidateSlots {
 // so most evaluations find their time here instead of in an exponential. Exact: the
 // same inputs give the same time; emptied at the start of every scan step.
 struct ConductionMemoEntry {
-    double sourceDi = 0.0;
-    double length = -1.0;    // no segment has a negative length: never matches while empty
+    double sourceDi = std::numeric_limits<double>::quiet_NaN();   // never matches while empty
+    double length = 0.0;
     double ct = 0.0;
     int conducts = 0;        // 0 when the velocity factor is not above 0
 };
@@ -120,7 +121,7 @@ struct RunState {
     int warningMode = kWarningsEnabled;
     WarningAnswer abortAnswer = WarningAnswer::Continue;   // the answer that set runAborted
     RunNote runNote = RunNote::None;
-    long long lastShownTenths = 0;       // trunc(10 x time) last sent to the status bar
+    long long lastShownTenths = 0;   // trunc(10 x time) last sent to the status bar
     int completedSteps = 0;          // scan steps copied into the results in this run
 
     CircuitLayout layout;

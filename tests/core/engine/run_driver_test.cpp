@@ -394,6 +394,23 @@ TEST(RunProtocol, TrainIsOneStepWithItsOwnSummaryAndHistoryRow)
               (Texts{"2026/01/02 03:04:05", "Train", "5", "10", "", "5", "0.3000", "0.2000"}));
 }
 
+TEST(RunProtocol, CaptureAtTheClosingNodeCountsOnceThoughSiteOneMirrorsIt)
+{
+    ProtocolRun run;
+    run.model->stimulationMode = 0;
+    run.model->stimulusSite = 21;
+    ASSERT_EQ(run.go(), RunOutcome::Completed);
+    int atClosingNode = 0;
+    for (int r = 1; r <= 10; ++r) {
+        EXPECT_EQ(run.at(1, 1, r).code, run.at(1, 21, r).code);
+        atClosingNode += run.at(1, 21, r).code == 3.0 ? 1 : 0;
+    }
+    ASSERT_GE(atClosingNode, 1);
+    EXPECT_EQ(run.results->captureCodeCount, atClosingNode);
+    EXPECT_EQ(run.hooks.steps.at(0).LabelRes1,
+              "Stimulus capture " + std::to_string(atClosingNode) + " / 5 times at site21");
+}
+
 TEST(RunProtocol, LongFastTrainReachesThePlaneLimitAndGoesOn)
 {
     ProtocolRun run;
