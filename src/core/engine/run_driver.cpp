@@ -38,7 +38,9 @@ void copyScanStep(RunContext& c, RunResults& results)
             record.time = B[r][x][fieldTime];
             record.code = B[r][x][fieldCode];
             record.erp = B[r][x][fieldActivationErp];
-            if (record.code == kCodeStimulus)
+            // Site 1 is never stimulated itself; a code 3 there is the closing node's,
+            // already counted.
+            if (record.code == kCodeStimulus && x != 1)
                 ++captures;
         }
     }
