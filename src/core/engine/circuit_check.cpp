@@ -90,7 +90,9 @@ CircuitCheckReport runCircuitCheck(CircuitModel& m)
             report.loopColumns.push_back(columnOf(m, i, loopLabel));
         if (i <= n + m.outerSiteCount && nearRefractory(m, i, i + 1, ctOut))
             report.loopColumns.push_back(columnOf(m, i, loopLabel));
-        if (i == m.deadEnd1LastSite) {
+        // deadEnd1LastSite keeps its value while the pathway is off; only a pathway
+        // that exists is reported.
+        if (i == m.deadEnd1LastSite && m.hasDeadEnd1 == 1 && m.deadEnd1SegmentCount > 0) {
             const double ctDeadEnd = 0.01 * m.deadEnd1DistanceCm / cv(m, i);
             const int connection = m.deadEnd1Site >= 0 && m.deadEnd1Site < kSiteRows ? m.deadEnd1Site : 0;
             if (nearRefractory(m, i, connection, ctDeadEnd))
