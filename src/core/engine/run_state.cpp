@@ -1,12 +1,14 @@
 #include "engine/run_state.h"
 
+#include "presentation/result_messages.h"
+
 namespace quorel {
 
 const char* runNoteText(RunNote note)
 {
     switch (note) {
     case RunNote::AntidromicPastSite1:
-        return "antidromic activation does not include sties past1";
+        return kAntidromicNote;
     case RunNote::None:
         break;
     }

@@ -4,38 +4,6 @@
 
 namespace quorel {
 
-ResultMessages singleStimulusMessages(bool captured, double couplingInterval,
-                                      double estimatedCycleLength, int stimulusSite,
-                                      const char* noteText)
-{
-    const std::string interval = fixedText(couplingInterval, 4) + " (" +
-                                 fixedText(couplingInterval - estimatedCycleLength, 4) + ") " +
-                                 "sec at site" + std::to_string(stimulusSite);
-    ResultMessages messages;
-    if (captured) {
-        messages.LabelRes1 = "Stimulus capture at coupling interval " + interval;
-        messages.LabelRes2 = noteText;
-    } else {
-        messages.LabelRes1 = "No stimulus capture at coupling interval " + interval;
-    }
-    return messages;
-}
-
-ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int stimulusSite,
-                             double firstCouplingInterval)
-{
-    ResultMessages messages;
-    const std::string site = std::to_string(stimulusSite);
-    if (captureCodeCount < 1)
-        messages.LabelRes1 = "No stimulus capture at site" + site;
-    else
-        messages.LabelRes1 = "Stimulus capture " + std::to_string(captureCodeCount) + " / " +
-                             std::to_string(trainStimulusCount) + " times at site" + site;
-    messages.LabelRes2 =
-        " coupling interval of first beat = " + fixedText(firstCouplingInterval, 4) + " sec";
-    return messages;
-}
-
 ResultMessages summariseScanStep(const RunState& state, RunResults& results)
 {
     const CircuitLayout& L = state.layout;

@@ -11,24 +11,27 @@ ResultMessages designTimeMessages()
     return {"Click <Calculation> button", "   if you are ready.", 0};
 }
 
-std::string couplingMessage(bool captured, double couplingInterval, double cycleLength, int site)
+ResultMessages singleStimulusMessages(bool captured, double couplingInterval, double cycleLength,
+                                      int site, const char* noteText)
 {
-    return std::string(captured ? "Stimulus capture at coupling interval "
-                                : "No stimulus capture at coupling interval ") +
-           fixedText(couplingInterval, 4) + " (" + fixedText(couplingInterval - cycleLength, 4) +
-           ") " + "sec at site" + std::to_string(site);
+    ResultMessages messages;
+    messages.captureLamp = captured ? 1 : 0;
+    messages.LabelRes1 = std::string(captured ? "Stimulus capture at coupling interval "
+                                              : "No stimulus capture at coupling interval ") +
+                         fixedText(couplingInterval, 4) + " (" +
+                         fixedText(couplingInterval - cycleLength, 4) + ") " + "sec at site" +
+                         std::to_string(site);
+    if (captured && noteText)
+        messages.LabelRes2 = noteText;
+    return messages;
 }
 
 ResultMessages storedStepMessages(const ScanStepRecord& record, double cycleLength, bool runDone)
 {
     const bool captured = record.captured == 1.0 || !runDone;
-    ResultMessages messages;
-    messages.captureLamp = captured ? 1 : 0;
-    messages.LabelRes1 = couplingMessage(captured, record.couplingInterval, cycleLength,
-                                         static_cast<int>(record.stimulusSite));
-    if (captured && record.noteFlag == -1.0)
-        messages.LabelRes2 = kAntidromicNote;
-    return messages;
+    return singleStimulusMessages(captured, record.couplingInterval, cycleLength,
+                                  static_cast<int>(record.stimulusSite),
+                                  record.noteFlag == -1.0 ? kAntidromicNote : "");
 }
 
 ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int stimulusSite,

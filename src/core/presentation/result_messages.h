@@ -19,15 +19,17 @@ extern const char* const kAntidromicNote;   // the run note of a penetration pas
 // Before any run: "Click <Calculation> button" / "   if you are ready.".
 ResultMessages designTimeMessages();
 
-// "Stimulus capture at coupling interval 0.4527 (0.2014) sec at site5" or its
-// "No stimulus capture ..." twin.
-std::string couplingMessage(bool captured, double couplingInterval, double cycleLength, int site);
+// Single stimuli: "Stimulus capture at coupling interval 0.4527 (0.2013) sec at site5"
+// or "No stimulus capture at coupling interval ..."; the note line only with a capture.
+ResultMessages singleStimulusMessages(bool captured, double couplingInterval, double cycleLength,
+                                      int site, const char* noteText);
 
 // A single-stimulus step browsed after the run (or loaded from a file), from its record.
 // Before the first run of the program every step reads as captured.
 ResultMessages storedStepMessages(const ScanStepRecord& record, double cycleLength, bool runDone);
 
-// A train: the capture count of the step and the first coupling interval.
+// Trains: "Stimulus capture 3 / 5 times at site5" or "No stimulus capture at site5", and
+// " coupling interval of first beat = 0.2000 sec".
 ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int stimulusSite,
                              double firstCouplingInterval);
 

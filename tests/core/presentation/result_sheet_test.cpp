@@ -141,7 +141,7 @@ TEST_F(ResultSheetFixture, HeadersHighlightTheTellingSites)
 
 TEST(ResultMessages, CaptureNoCaptureAndTrains)
 {
-    EXPECT_EQ(couplingMessage(true, 0.45265482457436694, 0.25132741228718347, 5),
+    EXPECT_EQ(singleStimulusMessages(true, 0.45265482457436694, 0.25132741228718347, 5, "").LabelRes1,
               "Stimulus capture at coupling interval 0.4527 (0.2013) sec at site5");
     ScanStepRecord record{0.30265482457436694, 5.0, -1.0, 0.0};
     auto browsed = storedStepMessages(record, 0.25132741228718347, true);
