@@ -59,15 +59,17 @@ TabStripLayout layoutTabStrip(int count, int current, int stripWidth, int tabWid
     strip.tabsPerRow = std::max(1, stripWidth / tabWidth);
     strip.rows = (count + strip.tabsPerRow - 1) / strip.tabsPerRow;
     const int currentRow = (current >= 0 && current < count) ? current / strip.tabsPerRow : 0;
+    // Wrapped tabs share the strip's width evenly, so that full rows reach the edge.
+    const int width = strip.rows > 1 ? std::max(tabWidth, stripWidth / strip.tabsPerRow) : tabWidth;
     strip.tabs.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         const int row = i / strip.tabsPerRow;
         const int column = i % strip.tabsPerRow;
         // Rows rotate so that the current row is the bottom one; the row after it goes on top.
         const int shownRow = (row - currentRow - 1 + 2 * strip.rows) % strip.rows;
-        const int left = column * tabWidth;
+        const int left = column * width;
         const int top = shownRow * tabHeight;
-        strip.tabs.push_back({left, top, left + tabWidth, top + tabHeight});
+        strip.tabs.push_back({left, top, left + width, top + tabHeight});
     }
     return strip;
 }

@@ -67,7 +67,8 @@ WindowOrigin centredIn(int left, int top, int width, int height, int ownWidth, i
 std::optional<WindowOrigin> pleaseWaitOrigin(int mode, int mainLeft, int mainTop, int mainWidth,
                                              int mainHeight, int ownWidth, int ownHeight);
 
-// Page tabs in rows of fixed-width tabs (a multi-line tab strip). The row holding the
+// Page tabs in rows (a multi-line tab strip): as many tabs of at least `tabWidth` in a
+// row as fit, sharing the row's width evenly once they wrap. The row holding the
 // current tab is drawn next to the page, the other rows above it in turn.
 struct TabStripLayout {
     int rows = 1;

@@ -86,17 +86,18 @@ TEST(WindowPlacement, PleaseWaitWindowHasTwoPlacements)
 
 TEST(TabStrip, WrapsFixedWidthTabsIntoRowsWithTheCurrentRowAtTheBottom)
 {
-    // Twelve pages at the starting width: eight in a row, two rows.
+    // Twelve pages at the starting width: eight in a row of 63 pixels each, two rows.
     TabStripLayout strip = layoutTabStrip(12, 0, 507, 62, 20);
     EXPECT_EQ(strip.tabsPerRow, 8);
     EXPECT_EQ(strip.rows, 2);
     EXPECT_EQ(strip.height(), 40);
     ASSERT_EQ(strip.tabs.size(), 12u);
     EXPECT_EQ(strip.tabs[0].top, 20);   // the current row touches the page
-    EXPECT_EQ(strip.tabs[7].left, 434);
+    EXPECT_EQ(strip.tabs[7].left, 441);
+    EXPECT_EQ(strip.tabs[7].right, 504);
     EXPECT_EQ(strip.tabs[8].top, 0);
     EXPECT_EQ(strip.tabs[8].left, 0);
-    EXPECT_EQ(strip.tabs[11].right, 248);
+    EXPECT_EQ(strip.tabs[11].right, 252);
 
     strip = layoutTabStrip(12, 9, 507, 62, 20);
     EXPECT_EQ(strip.tabs[9].top, 20);
@@ -109,13 +110,15 @@ TEST(TabStrip, WrapsFixedWidthTabsIntoRowsWithTheCurrentRowAtTheBottom)
     EXPECT_EQ(strip.tabs[8].top, 0);
     EXPECT_EQ(strip.tabs[16].top, 20);
 
-    strip = layoutTabStrip(12, 0, 800, 62, 20);
+    strip = layoutTabStrip(12, 0, 800, 62, 20);   // one row keeps the plain width
     EXPECT_EQ(strip.rows, 1);
     EXPECT_EQ(strip.tabs[11].top, 0);
+    EXPECT_EQ(strip.tabs[11].right, 744);
 
     strip = layoutTabStrip(3, 1, 30, 62, 20);   // narrower than a tab: one tab per row
     EXPECT_EQ(strip.rows, 3);
     EXPECT_EQ(strip.tabs[1].top, 40);
+    EXPECT_EQ(strip.tabs[1].width(), 62);
 
     strip = layoutTabStrip(0, -1, 507, 62, 20);
     EXPECT_TRUE(strip.tabs.empty());
