@@ -4,6 +4,7 @@
 #include "presentation/status_bar.h"
 
 #include <QPainter>
+#include <QWindow>
 
 namespace quorel::gui {
 
@@ -34,6 +35,11 @@ void StatusPanels::setBarWidth(int W)
 
 void StatusPanels::paintTimeNow(const QString& text)
 {
+    const QWindow* handle = window()->windowHandle();
+    if (!isVisible() || !handle || !handle->isExposed()) {
+        update();   // nothing on screen to paint over: the next repaint shows the page's time
+        return;
+    }
     transientTime_ = text;
     const PixelRect r = statusBarGeometry(W_).timeClear;
     repaint(QRect(r.left, r.top, r.width(), r.height()));

@@ -49,6 +49,8 @@ bool WindowSettings::save(const QString& path) const
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings file(path, QSettings::IniFormat);
+    if (!file.isWritable())
+        return false;
     for (const Entry& e : entries_) {
         if (e.read)
             file.setValue(e.section + '/' + e.key, e.read());

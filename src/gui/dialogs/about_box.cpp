@@ -74,7 +74,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 
 QPoint TAboutBox::centredPosition(const QRect& mainFrame) const
 {
-    const QSize own = frameGeometry().size().expandedTo(size());
+    const QSize own = frameGeometry().size();
     const WindowOrigin o = centredIn(mainFrame.left(), mainFrame.top(), mainFrame.width(),
                                      mainFrame.height(), own.width(), own.height());
     return {o.left, o.top};
@@ -82,8 +82,10 @@ QPoint TAboutBox::centredPosition(const QRect& mainFrame) const
 
 int TAboutBox::showCentredOver(const QWidget* mainWindow)
 {
-    if (mainWindow)
+    if (mainWindow) {
+        winId();   // the window system's frame, where it is known before showing, counts too
         move(centredPosition(mainWindow->frameGeometry()));
+    }
     return exec();
 }
 

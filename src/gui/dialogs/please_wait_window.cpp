@@ -37,7 +37,8 @@ TForm3::TForm3(QWidget* parent)
 void TForm3::showMessage(const QString& message, const QRect& mainFrame, int mode)
 {
     Label1->setText(message);
-    const QSize own = frameGeometry().size().expandedTo(size());
+    winId();   // the window system's frame, where it is known before showing, counts too
+    const QSize own = frameGeometry().size();
     if (const auto o = pleaseWaitOrigin(mode, mainFrame.left(), mainFrame.top(), mainFrame.width(),
                                         mainFrame.height(), own.width(), own.height()))
         move(o->left, o->top);
