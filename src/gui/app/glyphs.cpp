@@ -14,9 +14,14 @@ namespace {
 
 const QColor kOutline(0x33, 0x33, 0x3a);
 
+// Drawn at twice the size they are shown at, so that they stay sharp on screens that
+// scale the window up; painters work in the shown size.
+constexpr int kDetail = 2;
+
 QImage canvas(int width, int height)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * kDetail, height * kDetail, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(kDetail);
     image.fill(Qt::transparent);
     return image;
 }

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/glyphs.h"
+#include "app/hint.h"
 #include "dialogs/about_box.h"
 
 #include <QAction>
@@ -79,8 +80,7 @@ QToolButton* TSDIAppForm::addToolButton(const char* name, const char* hint, QPix
     button->setFixedSize(kToolButtonSize, kToolButtonSize);
     button->setIconSize(QSize(kGlyphSize, kGlyphSize));
     button->setIcon(QIcon(glyphPixmap));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setStatusTip(QString::fromUtf8(hint));
+    setHint(button, QString::fromUtf8(hint));
     button->setFocusPolicy(Qt::NoFocus);   // a tool button never takes the focus from the memo or a box
     return button;
 }

@@ -23,7 +23,7 @@ QImage iconImage(const QToolButton* button)
 
 QImage glyphImage(const char* name)
 {
-    return namedImage(name).toImage().convertToFormat(QImage::Format_ARGB32);
+    return QIcon(namedImage(name)).pixmap(kGlyphSize, kGlyphSize).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace
@@ -36,6 +36,7 @@ TEST_F(Sounds, AreOffAtStartAndSpeedButton5SwitchesThem)
     window->show();
     EXPECT_EQ(window->shell().soundOn, 0);
     EXPECT_EQ(iconImage(window->SpeedButton5), glyphImage("ImageSOFF"));
+    EXPECT_NE(glyphImage("ImageSOFF"), glyphImage("ImageSON"));
     window->playSound(Sound::S99_19e);
     EXPECT_TRUE(sounds->played.empty());
 
