@@ -40,8 +40,9 @@ TEST(Glyphs, EveryPictureIsDrawnAtItsSizeAndDiffersFromTheOthers)
         const QImage image = p.toImage().convertToFormat(QImage::Format_ARGB32);
         const double c = coverage(image);
         EXPECT_GT(c, 0.1);    // something is drawn
-        if (g != Glyph::ProgramIcon)   // the icon is a filled tile with rounded corners
-            EXPECT_LT(c, 0.95);        // the others stand on a transparent ground
+        if (g != Glyph::ProgramIcon) {   // the icon is a filled tile with rounded corners
+            EXPECT_LT(c, 0.95);          // the others stand on a transparent ground
+        }
         for (const QImage& other : drawn)
             EXPECT_NE(image, other);
         drawn << image;
