@@ -11,6 +11,11 @@
 //  - commands of later parts (Open, Save, Save As, Print, Calculation, Animation, Show
 //    Scheme, Calculator): setCommandHandler() enables the menu item and tool button;
 //  - re-anchoring on resize: connect to layoutApplied();
+//  - hints: setHint(control, text) (app/hint.h) puts a hint on the hint line too;
+//  - a run: showRunTime() per shown tick, playSound(), and at its end
+//    prnFilePage->setResultPrintOptionsEnabled(true) and enableTimer2();
+//  - files: Label124 through prnFilePage->setFileName(), the title from kBaseCaption,
+//    the recent files after N2 in FileMenu, Form3 with waitPumping() while working;
 //  - at exit: connect to exiting() (the window is still whole).
 
 #include "app/page_control.h"
