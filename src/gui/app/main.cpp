@@ -1,12 +1,9 @@
-#include "app/main_window.h"
+#include "app/application.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorel"));
-    quorel::gui::TSDIAppForm window;
-    window.show();
-    return app.exec();
+    return quorel::gui::runApplication(app, quorel::gui::ApplicationHooks::forProgram());
 }

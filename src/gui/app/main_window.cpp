@@ -1,6 +1,18 @@
 #include "app/main_window.h"
 
-#include <QTabWidget>
+#include "app/glyphs.h"
+#include "app/page_control.h"
+#include "app/status_panels.h"
+#include "dialogs/about_box.h"
+#include "dialogs/please_wait_window.h"
+#include "model/circuit_construction.h"
+
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace quorel::gui {
 
@@ -33,29 +45,166 @@ const PageSpec kPages[PageCount] = {
 
 }  // namespace
 
-TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent), model_(createModel())
+TSDIAppForm::TSDIAppForm(QWidget* parent) : TSDIAppForm(ShellOptions{}, parent) {}
+
+TSDIAppForm::TSDIAppForm(ShellOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      sounds_(options_.soundPlayer ? options_.soundPlayer : std::make_shared<EffectSoundPlayer>()),
+      model_(createModel()),
+      session_(std::make_unique<SessionState>()),
+      results_(createRunResults())
 {
     setObjectName("SDIAppForm");
-    setWindowTitle(QStringLiteral("Quorel : [untitled]"));
+    setWindowTitle(QString::fromLatin1(kBaseCaption) + QStringLiteral(" : [untitled]"));
+    setWindowIcon(glyph(Glyph::ProgramIcon));
+    const double dpi = options_.logicalDpi > 0 ? options_.logicalDpi : logicalDpiY();
+    shell_.largeFonts = largeFontsForDpi(dpi);
+
+    createMenus();
+    createToolBar();
     createPages();
-    resize(507, 432);
+    createStatusBar();
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(200);
+    connect(Timer2, &QTimer::timeout, this, &TSDIAppForm::Timer2Timer);
+
+    // The small windows exist from the start and are only shown and hidden.
+    AboutBox = new TAboutBox(this);
+    Form3 = new TForm3(this);
+
+    installPages();
+    settings_.restore(options_.settingsPath);
+    placeAtStart();
 }
 
 TSDIAppForm::~TSDIAppForm() = default;
 
 void TSDIAppForm::createPages()
 {
-    PageControl1 = new QTabWidget(this);
+    auto* central = new QWidget(this);
+    central->setObjectName("ClientArea");
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(SpeedPanel);
+
+    PageControl1 = new PageControl(central);
     PageControl1->setObjectName("PageControl1");
-    for (const PageSpec& spec : kPages) {
+    for (int i = 0; i < PageCount; ++i) {
+        const PageSpec& spec = kPages[i];
         auto* page = new QWidget(PageControl1);
         page->setObjectName(spec.objectName);
+        page->setStatusTip(QString::fromUtf8(spec.hint));
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->setContentsMargins(0, 0, 0, 0);
+        pageLayout->setSpacing(0);
         const int index = PageControl1->addTab(page, QString::fromUtf8(spec.caption));
         PageControl1->setTabToolTip(index, QString::fromUtf8(spec.hint));
+        pages_[static_cast<size_t>(i)] = page;
     }
-    for (int hidden : {TabSheet_Out, TabSheet_delay, TabSheet_de1, TabSheet_de2})
+    for (Page hidden : {TabSheet_Out, TabSheet_delay, TabSheet_de1, TabSheet_de2})
         PageControl1->setTabVisible(hidden, false);
-    setCentralWidget(PageControl1);
+    PageControl1->setCurrentIndex(TabSheet_general);
+    column->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+}
+
+QWidget* TSDIAppForm::pageWidget(Page page) const
+{
+    return page >= 0 && page < PageCount ? pages_[static_cast<size_t>(page)] : nullptr;
+}
+
+void TSDIAppForm::setPageVisible(Page page, bool visible)
+{
+    if (PageControl1->isTabVisible(page) == visible)
+        return;
+    PageControl1->setTabVisible(page, visible);
+    applyLayout();   // the tabs may now need another number of rows
+}
+
+bool TSDIAppForm::isPageVisible(Page page) const
+{
+    return PageControl1->isTabVisible(page);
+}
+
+void TSDIAppForm::selectPage(Page page)
+{
+    PageControl1->setCurrentIndex(page);
+}
+
+Page TSDIAppForm::currentPage() const
+{
+    return static_cast<Page>(PageControl1->currentIndex());
+}
+
+void TSDIAppForm::placeAtStart()
+{
+    // The client area below the menu bar is 507 x 432, and the window is never smaller.
+    const QSize start(kStartClientWidth, kStartClientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(start);
+    resize(start);
+    if (const QScreen* s = screen()) {
+        const QRect area = s->geometry();
+        const WindowOrigin o = centredIn(area.left(), area.top(), area.width(), area.height(),
+                                         start.width(), start.height());
+        move(o.left, o.top);
+    }
+}
+
+void TSDIAppForm::DefaultWindowSizeClick()
+{
+    showNormal();
+    const QSize client(kStartClientWidth, kStartClientHeight + menuBar()->sizeHint().height());
+    resize(client);
+    if (const QScreen* s = screen()) {
+        // Centred by the outer size, with whatever frame the desktop draws.
+        const QSize frame = frameGeometry().size() - size();
+        const QRect area = s->geometry();
+        const WindowOrigin o = centredIn(area.left(), area.top(), area.width(), area.height(),
+                                         client.width() + frame.width(), client.height() + frame.height());
+        move(o.left, o.top);
+    }
+    emit defaultWindowSizeRequested();
+}
+
+void TSDIAppForm::applyLayout()
+{
+    ShellLayoutInput in;
+    in.windowWidth = width() + kDesignFrameWidth;
+    in.pageControlWidth = PageControl1->width();
+    in.pageControlHeight = PageControl1->height();
+    in.statusBarWidth = StatusBar1->width();
+    in.tabRows = PageControl1->pageTabBar()->rowCount();
+    layout_ = computeShellLayout(in);
+
+    SpeedButton3->move(layout_.SpeedButton3Left, SpeedButton3->y());
+    SpeedButton5->move(layout_.SpeedButton5Left, SpeedButton5->y());
+    SpeedButton10->move(layout_.SpeedButton10Left, SpeedButton10->y());
+    shell_.statusBarWidth = layout_.statusBarWidth;
+    StatusBar1->setBarWidth(layout_.statusBarWidth);
+    emit layoutApplied(layout_);
+}
+
+void TSDIAppForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applyLayout();
+    if (model_->formShown == 1 && model_->schemeWindowOpen == 1) {
+        rebuildCircuit(*model_);
+        emit schemeRefreshNeeded();
+    }
+}
+
+void TSDIAppForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    applyLayout();
+    model_->formShown = 1;
+    model_->schemeWindowOpen = 0;
+    emit windowShown();
 }
 
 }  // namespace quorel::gui

@@ -1,14 +1,52 @@
 #pragma once
-// TSDIAppForm: the main window with its page control.
+// TSDIAppForm: the main window. It owns the program's data (one circuit model, one
+// session, one set of run results), the page control, the menus, the tool bar, the
+// status bar, the sounds, Timer2 and the window settings, and hands the data to the
+// pages by reference.
+//
+// How other parts plug in:
+//  - pages: build them in installPages() (page_installation.cpp) on pageWidget(page),
+//    which holds a ready QVBoxLayout; register stored controls with windowSettings()
+//    there, since the settings are restored right after installPages();
+//  - commands of later parts (Open, Save, Save As, Print, Calculation, Animation, Show
+//    Scheme, Calculator): setCommandHandler() enables the menu item and tool button;
+//  - re-anchoring on resize: connect to layoutApplied();
+//  - hints: setHint(control, text) (app/hint.h) puts a hint on the hint line too;
+//  - a run: showRunTime() per shown tick, playSound(), and at its end
+//    prnFilePage->setResultPrintOptionsEnabled(true) and enableTimer2();
+//  - files: Label124 through prnFilePage->setFileName(), the title from kBaseCaption,
+//    the recent files after N2 in FileMenu, Form3 with waitPumping() while working;
+//  - at exit: connect to exiting() (the window is still whole).
 
+#include "app/page_control.h"
+#include "app/shell_options.h"
+#include "app/sound_player.h"
+#include "app/window_settings.h"
+#include "engine/run_results.h"
 #include "model/circuit_model.h"
+#include "model/session_state.h"
+#include "presentation/shell_layout.h"
+#include "presentation/shell_state.h"
+#include "presentation/status_bar.h"
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
 #include <memory>
 
+class QAction;
+class QMenu;
 class QTabWidget;
+class QTimer;
+class QToolButton;
 
 namespace quorel::gui {
+
+class MemoPage;
+class PrnFilePage;
+class StatusPanels;
+class TAboutBox;
+class TForm3;
 
 // Page indices of PageControl1, in their fixed order.
 enum Page {
@@ -17,19 +55,152 @@ enum Page {
     TabSheet_prn, TabSheet_movie, TabSheet_ecgset, TabSheet_ecg, PageCount
 };
 
+// The caption the window title starts with: "Quorel : [untitled]", "Quorel : " + path.
+constexpr const char* kBaseCaption = "Quorel";
+
+// Commands whose work other parts of the program do.
+enum class Command { Open, Save, SaveAs, Print, Calculation, Animation, ShowScheme, Calculator, Count };
+
 class TSDIAppForm : public QMainWindow {
     Q_OBJECT
 public:
+    // Without options: no settings file, the program's sounds, the real questions.
     explicit TSDIAppForm(QWidget* parent = nullptr);
+    explicit TSDIAppForm(ShellOptions options, QWidget* parent = nullptr);
     ~TSDIAppForm() override;
 
+    // --- the program's data ---
     CircuitModel& model() { return *model_; }
-    QTabWidget* PageControl1 = nullptr;
+    SessionState& session() { return *session_; }
+    RunResults& results() { return *results_; }
+    ShellState& shell() { return shell_; }
+    const ShellOptions& options() const { return options_; }
+
+    // --- pages ---
+    QWidget* pageWidget(Page page) const;
+    void setPageVisible(Page page, bool visible);
+    bool isPageVisible(Page page) const;
+    void selectPage(Page page);
+    Page currentPage() const;
+
+    // --- commands of later parts ---
+    // Installs the command's work and enables its menu item and tool button; an empty
+    // handler disables them again.
+    void setCommandHandler(Command command, std::function<void()> handler);
+    QAction* commandAction(Command command) const;
+    QToolButton* commandButton(Command command) const;   // null for Save As
+
+    // --- status bar ---
+    void refreshStatusBar();            // lamps and time repainted from the data
+    void showRunTime(double seconds);   // the run driver's clock: stored and painted at once
+    void setEcgCursorMs(double milliseconds);
+    void setMovieTimeMs(double milliseconds);
+    QString statusTimeText() const;     // the time the status bar shows on this page
+
+    // --- sounds, Timer2 ---
+    void playSound(Sound sound);        // only while the sounds are on
+    void enableTimer2();
+
+    // --- layout and settings ---
+    void applyLayout();                 // the layout routine
+    const ShellLayout& currentLayout() const { return layout_; }
+    WindowSettings& windowSettings() { return settings_; }
+    bool saveWindowSettings();
+
+    // --- named parts of the window ---
+    PageControl* PageControl1 = nullptr;
+    QWidget* SpeedPanel = nullptr;
+    QToolButton* OpenBtn = nullptr;
+    QToolButton* SaveBtn = nullptr;
+    QToolButton* SpeedButton2 = nullptr;    // Print
+    QToolButton* SpeedButton12 = nullptr;   // Show Scheme of the Circuit
+    QToolButton* SpeedButton1 = nullptr;    // Calculation
+    QToolButton* SpeedButton4 = nullptr;    // Animation
+    QToolButton* SpeedButton10 = nullptr;   // calculator
+    QToolButton* SpeedButton5 = nullptr;    // Sound ON/OFF
+    QToolButton* SpeedButton3 = nullptr;    // Exit
+    StatusPanels* StatusBar1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    QMenu* FileMenu = nullptr;
+    QAction* OpenItem = nullptr;
+    QAction* SaveItem = nullptr;
+    QAction* SaveAsA1 = nullptr;
+    QAction* PrintP1 = nullptr;
+    QAction* N2 = nullptr;   // the separator the recent files follow, above "Exit(&X)"
+    QAction* ExitItem = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* CutItem = nullptr;
+    QAction* CopyItem = nullptr;
+    QAction* PasteItem = nullptr;
+    QAction* DeleteItem = nullptr;
+    QAction* SelectAllItem = nullptr;
+    QAction* UndoItem = nullptr;
+    QMenu* CalculationMenu = nullptr;
+    QAction* GoItem = nullptr;
+    QAction* AnimationItem = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* AboutItem = nullptr;
+    QAction* DefaultSizeItem = nullptr;
+    QAction* SchemeItem = nullptr;
+    QAction* CalculatorItem = nullptr;
+
+    MemoPage* memoPage = nullptr;
+    PrnFilePage* prnFilePage = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TForm3* Form3 = nullptr;
+
+public slots:
+    void GoCalcClick();          // SpeedButton1, "Go(&G)"
+    void OnAnimClick();          // SpeedButton4, "Animation(&A)"
+    void SpeedButton5Click();    // sounds on / off
+    void Timer2Timer();          // one tick of Timer2
+    void About1Click();
+    void DefaultWindowSizeClick();
+
+signals:
+    void layoutApplied(const quorel::ShellLayout& layout);
+    void windowShown();                  // formShown has just become 1
+    void defaultWindowSizeRequested();   // the scheme window and the calculator go back too
+    void schemeRefreshNeeded();          // resized while the scheme window is open
+    void exiting();                      // exit confirmed; the window is still whole
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void createPages();
+    struct CommandBinding {
+        QAction* item = nullptr;
+        QToolButton* button = nullptr;
+        std::function<void()> handler;
+    };
 
+    void createMenus();
+    void createToolBar();
+    void createPages();
+    void createStatusBar();
+    void installPages();
+    void runCommand(Command command);
+    QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
+    void setEditMenuEnabled(bool enabled);
+    void placeAtStart();
+    StatusTimePage statusTimePage() const;
+    void shutDown();
+
+    ShellOptions options_;
+    std::shared_ptr<SoundPlayer> sounds_;
     std::unique_ptr<CircuitModel> model_;
+    std::unique_ptr<SessionState> session_;
+    std::unique_ptr<RunResults> results_;
+    ShellState shell_;
+    StatusTimes times_;
+    ShellLayout layout_;
+    WindowSettings settings_;
+    std::array<CommandBinding, static_cast<size_t>(Command::Count)> commands_;
+    std::array<QWidget*, PageCount> pages_ = {};
+    bool shutDown_ = false;
 };
 
 }  // namespace quorel::gui

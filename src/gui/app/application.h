@@ -1,0 +1,31 @@
+#pragma once
+// The start-up of the program: one copy only, the application's title, the main
+// window, the message loop.
+
+#include "app/shell_options.h"
+
+#include <QString>
+#include <functional>
+
+class QApplication;
+
+namespace quorel::gui {
+
+class TSDIAppForm;
+
+struct ApplicationHooks {
+    QString lockPath;                                          // the single-instance lock
+    std::function<void(const QString& message)> tellUser;      // null: a message box
+    ShellOptions shell;
+    std::function<int(TSDIAppForm& window)> runLoop;           // null: QApplication::exec
+
+    static ApplicationHooks forProgram();
+};
+
+constexpr const char* kAlreadyRunningMessage = "Application Already Running";
+
+// Returns the program's exit code. A second copy tells the user and ends at once,
+// without creating any window.
+int runApplication(QApplication& app, const ApplicationHooks& hooks);
+
+}  // namespace quorel::gui

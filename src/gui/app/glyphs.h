@@ -1,0 +1,29 @@
+#pragma once
+// The program's own pictures, drawn in code: tool-button glyphs, the status-bar
+// lamps, the switch glyphs and the program icon.
+
+#include <QPixmap>
+#include <QString>
+
+namespace quorel::gui {
+
+enum class Glyph {
+    Open, Save, Print, Scheme, Calculation, Animation, Calculator, Exit,
+    ImageSON, ImageSOFF,      // SpeedButton5: sounds on / off
+    ImageEON, ImageEOFF,      // SpeedButton6: table edit on / off
+    ImageMON, ImageMOFF,      // SpeedButton7: movie on / off
+    ImageB, ImageY, ImageR,   // check lamp: blue, yellow, red
+    ImageCB, ImageCR,         // capture lamp: captured, not captured
+    ProgramIcon,
+};
+
+QPixmap glyph(Glyph g);
+// By the bitmap names the presentation logic uses ("ImageB", "ImageSON", ...);
+// a null pixmap for a name that is not known.
+QPixmap namedImage(const QString& name);
+
+constexpr int kGlyphSize = 28;                          // tool-button glyphs
+constexpr int kCheckLampWidth = 40, kLampHeight = 17;   // ImageB, ImageY, ImageR
+constexpr int kCaptureLampWidth = 20;                   // ImageCB, ImageCR
+
+}  // namespace quorel::gui
