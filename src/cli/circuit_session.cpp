@@ -18,10 +18,12 @@ CircuitSession::CircuitSession()
 
 LoadReport CircuitSession::load(const std::string& path)
 {
+    loadCorrections_.clear();
     LoadReport report = loadCircuitSet(path, *model_, *results_, session_);
     if (!report.loaded)
         return report;
     CircuitModel& m = *model_;
+    const std::vector<double> asRead = parameterValues(m);
     // The display choices of the keyword file survive the refill of the site lists,
     // which sets every displayed site and ECG channel to site 1.
     std::array<int, kDisplayedSiteSlots> displayed{};
@@ -42,6 +44,15 @@ LoadReport CircuitSession::load(const std::string& path)
     m.ecgChannelSite[kEcgChannelSlots - 1] = m.stimulusSite;
     form_->ComboBoxSChange(m.stimulusSite - 1);
     runCircuitCheck(m);
+
+    const std::vector<double> passed = parameterValues(m);
+    for (std::size_t i = 0; i < std::size(kParameterBoxTags) && i < passed.size(); ++i) {
+        if (passed[i] == asRead[i])
+            continue;
+        const ParameterBox box = *parameterBox(kParameterBoxTags[i]);
+        loadCorrections_.push_back(std::string(box.name) + " " + boxValueText(box, asRead[i]) +
+                                   " corrected to " + boxValueText(box, passed[i]));
+    }
     return report;
 }
 

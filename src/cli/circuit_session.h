@@ -37,6 +37,9 @@ public:
     // does after a load: the Yes/No switches, every box, the stimulation mode and
     // the display choices the keyword file gave.
     LoadReport load(const std::string& path);
+    // Values of the last load that the boxes' rules corrected on the way through,
+    // as "connectionSite 19 corrected to 18".
+    const std::vector<std::string>& loadCorrections() const { return loadCorrections_; }
 
     // Types `text` into EditN (only what the box's key filter lets through), then
     // leaves the box, so that the same limits and corrections apply as in the window.
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<RunResults> results_;
     SessionState session_;
     std::unique_ptr<ParameterForm> form_;
+    std::vector<std::string> loadCorrections_;
 };
 
 // The model name of the parameter of EditN ("clockStep").
