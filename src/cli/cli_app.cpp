@@ -104,14 +104,6 @@ std::string commandHelpText(const std::string& command)
     return helpText();
 }
 
-int usageError(CliIo& io, const std::string& message, const char* command)
-{
-    io.err << "quorel-cli: " << message << '\n'
-           << "Try 'quorel-cli " << (command ? std::string(command) + " " : std::string())
-           << "--help' for more information.\n";
-    return kExitUsage;
-}
-
 int runCli(std::span<const std::string> args, CliIo& io)
 {
     if (args.empty())

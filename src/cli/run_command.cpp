@@ -31,16 +31,6 @@ std::vector<OptionSpec> runOptionSpecs()
 
 }  // namespace
 
-bool loadForCommand(CircuitSession& session, const std::string& path, CliIo& io)
-{
-    const LoadReport report = session.load(path);
-    for (const std::string& message : report.messages())
-        io.err << "quorel-cli: " << message << '\n';
-    for (const std::string& correction : session.loadCorrections())
-        io.err << "quorel-cli: note: [" << path << "] " << correction << " by the entry limits\n";
-    return report.loaded && report.damaged.empty();
-}
-
 int runCommand(std::span<const std::string> words, CliIo& io)
 {
     const std::vector<OptionSpec> specs = runOptionSpecs();
