@@ -1,16 +1,18 @@
 #pragma once
-// Helpers of the quorel-cli tests: a scratch folder, the tool run in-process with
-// its output captured, and the tool run as a process.
+// Helpers of the quorel-cli tests: a scratch folder, the tool in-process with its
+// output captured or as a process, and a reference run straight through the engine.
 
+#include "circuit_session.h"
 #include "cli_app.h"
-#include "cli_io.h"
+
+#include "engine/run_driver.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -29,11 +31,7 @@ public:
             throw std::runtime_error("cannot create a scratch folder");
         path_ = pattern;
     }
-    ~ScratchFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
+    ~ScratchFolder() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     std::string file(const std::string& name) const { return (path_ / name).string(); }
@@ -49,12 +47,8 @@ inline std::string readBytes(const std::string& path)
     out << in.rdbuf();
     return out.str();
 }
-
-inline bool fileExists(const std::string& path)
-{
-    return std::filesystem::exists(path);
-}
-
+inline bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+inline bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 inline std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -63,16 +57,11 @@ inline std::vector<std::string> linesOf(const std::string& text)
         lines.push_back(line);
     return lines;
 }
-
-inline bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+inline std::string examplePath(const std::string& name) { return std::string(QUOREL_SOURCE_DIR) + "/examples/" + name; }
 
 struct CliResult {
     int code = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 // quorel-cli in-process: not a terminal, a fixed history time.
@@ -87,8 +76,7 @@ inline CliResult runTool(std::vector<std::string> args)
     return result;
 }
 
-// A circuit set written by `quorel-cli new` with the given options; fails the test
-// when the tool does not save it.
+// A circuit set written by `quorel-cli new` with the given options.
 inline std::string newCircuit(const ScratchFolder& folder, const std::string& name,
                               std::vector<std::string> options = {})
 {
@@ -107,26 +95,58 @@ inline std::string shellQuoted(const std::string& word)
     return quoted + "'";
 }
 
-// The built executable as a process; stdout and stderr go to files of `folder`.
+// The built executable as a process.
 inline CliResult runExecutable(const ScratchFolder& folder, const std::vector<std::string>& args)
 {
     std::string command = shellQuoted(QUOREL_CLI_PATH);
     for (const std::string& arg : args)
         command += " " + shellQuoted(arg);
-    const std::string outPath = folder.file("stdout.txt");
-    const std::string errPath = folder.file("stderr.txt");
-    command += " >" + shellQuoted(outPath) + " 2>" + shellQuoted(errPath) + " </dev/null";
+    command += " >" + shellQuoted(folder.file("stdout.txt")) + " 2>" + shellQuoted(folder.file("stderr.txt"));
     const int status = std::system(command.c_str());
-    CliResult result;
-    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readBytes(outPath);
-    result.err = readBytes(errPath);
-    return result;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(folder.file("stdout.txt")),
+            readBytes(folder.file("stderr.txt"))};
 }
 
-inline std::string examplePath(const std::string& name)
+class StepRecorder : public RunHooks {
+public:
+    std::vector<ScanStepReport> steps;
+    void scanStepFinished(const ScanStepReport& report) override { steps.push_back(report); }
+};
+
+// The set loaded, `adjust` applied, and run straight through the engine.
+struct ReferenceRun {
+    StepRecorder hooks;
+    std::unique_ptr<RunResults> results = createRunResults();
+    int siteCount = 0;
+};
+template <typename Adjust>
+std::unique_ptr<ReferenceRun> referenceRun(const std::string& path, Adjust adjust)
 {
-    return std::string(QUOREL_SOURCE_DIR) + "/examples/" + name;
+    auto run = std::make_unique<ReferenceRun>();
+    CircuitSession session;
+    EXPECT_TRUE(session.load(path).loaded) << path;
+    adjust(session);
+    auto state = createRunState();
+    EXPECT_EQ(runProtocol(session.model(), *state, *run->results, run->hooks), RunOutcome::Completed);
+    run->siteCount = session.model().totalSiteCount;
+    return run;
+}
+
+inline std::vector<std::string> splitFields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, ',');)
+        fields.push_back(field);
+    return fields;
+}
+
+inline double exactReal(const std::string& text)
+{
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_TRUE(result.ec == std::errc() && result.ptr == text.data() + text.size()) << text;
+    return value;
 }
 
 }  // namespace quorel::cli::testing
