@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "model/parameter_form.h"
+
 #include "app/glyphs.h"
 #include "app/page_control.h"
 #include "app/status_panels.h"
@@ -51,10 +53,13 @@ TSDIAppForm::TSDIAppForm(ShellOptions options, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
       sounds_(options_.soundPlayer ? options_.soundPlayer : std::make_shared<EffectSoundPlayer>()),
-      model_(createModel()),
+      model_(std::make_unique<CircuitModel>()),
       session_(std::make_unique<SessionState>()),
-      results_(createRunResults())
+      results_(createRunResults()),
+      form_(std::make_unique<ParameterForm>(*model_, *session_))
 {
+    // The model's start-up, with the first push through the parameter boxes.
+    form_->runStartup();
     setObjectName("SDIAppForm");
     setWindowTitle(QString::fromLatin1(kBaseCaption) + QStringLiteral(" : [untitled]"));
     setWindowIcon(glyph(Glyph::ProgramIcon));

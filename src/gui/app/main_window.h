@@ -40,9 +40,25 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 
+namespace quorel {
+class ParameterForm;
+}
+
 namespace quorel::gui {
 
+class CheckPage;
+class CircuitPage;
+class DeadEnd1Page;
+class DeadEnd2Page;
+class DelayPage;
+class LoopPage;
 class MemoPage;
+class Param1Page;
+class Param2Page;
+class Param3Page;
+class Param4Page;
+class ResultSheetView;
+class TForm1;
 class PrnFilePage;
 class StatusPanels;
 class TAboutBox;
@@ -74,6 +90,7 @@ public:
     SessionState& session() { return *session_; }
     RunResults& results() { return *results_; }
     ShellState& shell() { return shell_; }
+    ParameterForm& form() { return *form_; }
     const ShellOptions& options() const { return options_; }
 
     // --- pages ---
@@ -147,6 +164,22 @@ public:
 
     MemoPage* memoPage = nullptr;
     PrnFilePage* prnFilePage = nullptr;
+
+    // Parameter and model pages (installParameterPages, parameter_pages_installation.cpp).
+    Param1Page* param1Page = nullptr;
+    LoopPage* loopPage = nullptr;
+    DelayPage* delayPage = nullptr;
+    DeadEnd1Page* deadEnd1Page = nullptr;
+    DeadEnd2Page* deadEnd2Page = nullptr;
+    Param2Page* param2Page = nullptr;
+    CheckPage* checkPage = nullptr;
+    CircuitPage* circuitPage = nullptr;
+    Param3Page* param3Page = nullptr;
+    Param4Page* param4Page = nullptr;
+
+    // Result page and the Calculation command (installResultPage, result_page_installation.cpp).
+    ResultSheetView* resultSheetView = nullptr;
+    TForm1* Form1 = nullptr;
     TAboutBox* AboutBox = nullptr;
     TForm3* Form3 = nullptr;
 
@@ -182,6 +215,8 @@ private:
     void createPages();
     void createStatusBar();
     void installPages();
+    void installParameterPages();
+    void installResultPage();
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);
@@ -194,6 +229,7 @@ private:
     std::unique_ptr<CircuitModel> model_;
     std::unique_ptr<SessionState> session_;
     std::unique_ptr<RunResults> results_;
+    std::unique_ptr<ParameterForm> form_;
     ShellState shell_;
     StatusTimes times_;
     ShellLayout layout_;

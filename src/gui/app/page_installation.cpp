@@ -29,6 +29,9 @@ void TSDIAppForm::installPages()
     prnFilePage = new PrnFilePage(*session_, pageWidget(TabSheet_prn));
     pageWidget(TabSheet_prn)->layout()->addWidget(prnFilePage);
     prnFilePage->registerSettings(settings_, section);
+
+    installParameterPages();
+    installResultPage();
 }
 
 }  // namespace quorel::gui
