@@ -1,0 +1,101 @@
+// Run time of whole protocols with the tick-by-tick engine.
+//   DefaultSingleStimulusScan: the default circuit, stimulus site 5, 6 scan steps.
+//   DefaultTrain:              the default circuit, a train of 5 stimuli at site 5.
+//   LargeProtocol:             98 sites, 30 revolutions, Q = 0.0001 s, slow conduction
+//                              (T = 0.84 s), 10 ms decrement: 80 scan steps.
+// Counters: site-steps evaluated per run and the time per site-step.
+
+#include "engine/run_driver.h"
+#include "model/circuit_construction.h"
+#include "model/conduction.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quorel;
+
+void rebuild(CircuitModel& m)
+{
+    rebuildCircuit(m);
+    estimateCycleLength(m);
+    setDiastolicIntervals(m);
+    computeCvConstants(m);
+}
+
+std::unique_ptr<CircuitModel> largeCircuit()
+{
+    auto m = createModel();
+    m->equalSegments = 0;
+    m->circuitRadius = 0.04;
+    m->innerSiteCount = 40;
+    m->outerSiteCount = 42;
+    m->connectionSite = 38;
+    m->scarEntrySite = 60;
+    m->hasDelayPath = 1;
+    m->delaySegmentCount = 5;
+    m->hasDeadEnd1 = 1;
+    m->deadEnd1Site = 20;
+    m->deadEnd1SegmentCount = 5;
+    m->hasDeadEnd2 = 1;
+    m->deadEnd2Site = 30;
+    m->deadEnd2SegmentCount = 5;
+    m->stimulusSite = 12;
+    m->revolutionCount = 30;
+    m->clockStep = 0.0001;
+    m->scanDecrementMs = 10.0;
+    for (int x = 1; x < kSiteRows; ++x)
+        cv(*m, x) = 0.3;   // slow conduction: T = 0.84 s, so the scan is cut to 80 steps
+    rebuild(*m);
+    return m;
+}
+
+double siteStepsOf(const CircuitModel& m, const RunState& st)
+{
+    const long long ticks = ticksPerScanStep(st.shownRevolutionCount, m.estimatedCycleLength, m.clockStep);
+    return static_cast<double>(ticks) * (m.totalSiteCount - 1) * st.scanCount;
+}
+
+void runBenchmark(benchmark::State& bench, CircuitModel& m)
+{
+    auto st = createRunState();
+    auto results = createRunResults();
+    RunHooks hooks;
+    for (auto _ : bench) {
+        const RunOutcome outcome = runProtocol(m, *st, *results, hooks);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(results->SiteActivation[1][1][1]);
+    }
+    const double siteSteps = siteStepsOf(m, *st);
+    bench.counters["scan_steps"] = st->scanCount;
+    bench.counters["site_steps"] = siteSteps;
+    bench.counters["ns_per_site_step"] = benchmark::Counter(
+        siteSteps * 1e-9, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void DefaultSingleStimulusScan(benchmark::State& bench)
+{
+    auto m = createModel();
+    m->stimulusSite = 5;
+    runBenchmark(bench, *m);
+}
+
+void DefaultTrain(benchmark::State& bench)
+{
+    auto m = createModel();
+    m->stimulusSite = 5;
+    m->stimulationMode = 0;
+    runBenchmark(bench, *m);
+}
+
+void LargeProtocol(benchmark::State& bench)
+{
+    auto m = largeCircuit();
+    runBenchmark(bench, *m);
+}
+
+BENCHMARK(DefaultSingleStimulusScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(DefaultTrain)->Unit(benchmark::kMillisecond);
+BENCHMARK(LargeProtocol)->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace
