@@ -21,21 +21,6 @@ ResultMessages singleStimulusMessages(bool captured, double couplingInterval,
     return messages;
 }
 
-ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int stimulusSite,
-                             double firstCouplingInterval)
-{
-    ResultMessages messages;
-    const std::string site = std::to_string(stimulusSite);
-    if (captureCodeCount < 1)
-        messages.LabelRes1 = "No stimulus capture at site" + site;
-    else
-        messages.LabelRes1 = "Stimulus capture " + std::to_string(captureCodeCount) + " / " +
-                             std::to_string(trainStimulusCount) + " times at site" + site;
-    messages.LabelRes2 =
-        " coupling interval of first beat = " + fixedText(firstCouplingInterval, 4) + " sec";
-    return messages;
-}
-
 ResultMessages summariseScanStep(const RunState& state, RunResults& results)
 {
     const CircuitLayout& L = state.layout;

@@ -6,25 +6,19 @@
 #include "engine/run_results.h"
 #include "engine/run_state.h"
 #include "model/circuit_model.h"
+#include "presentation/result_messages.h"   // ResultMessages and trainMessages
 
 #include <string>
 
 namespace quorel {
-
-struct ResultMessages {
-    std::string LabelRes1;
-    std::string LabelRes2;
-};
 
 // Single stimuli: "Stimulus capture at coupling interval 0.5027 (0.2513) sec at site5"
 // or "No stimulus capture at coupling interval ..."; the note line only with a capture.
 ResultMessages singleStimulusMessages(bool captured, double couplingInterval,
                                       double estimatedCycleLength, int stimulusSite,
                                       const char* noteText);
-// Trains: "Stimulus capture 3 / 5 times at site5" or "No stimulus capture at site5", and
-// " coupling interval of first beat = 0.2000 sec".
-ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int stimulusSite,
-                             double firstCouplingInterval);
+// Trains: trainMessages of the result sheet ("Stimulus capture 3 / 5 times at site5"
+// or "No stimulus capture at site5", and " coupling interval of first beat = 0.2000 sec").
 
 // Writes the record of the current scan step and the capture lamp into the results
 // and returns the two messages, as the result sheet does after every step of a run.
