@@ -2,6 +2,7 @@
 // Runs one model through both time loops and compares everything a run leaves behind,
 // bit for bit; and a generator of random circuits and protocols within the entry limits.
 
+#include "engine/arrival_prediction.h"
 #include "engine_test_support.h"
 
 #include <algorithm>
@@ -19,6 +20,7 @@ struct EngineRun {
     std::unique_ptr<RunState> state = createRunState();
     std::unique_ptr<RunResults> results = createRunResults();
     RecordingHooks hooks;
+    std::vector<std::pair<long long, int>> statusTickAndSite;   // the state seen by each status call
 };
 
 inline std::unique_ptr<EngineRun> runEngine(const CircuitModel& model, EngineKind engine,
@@ -28,6 +30,8 @@ inline std::unique_ptr<EngineRun> runEngine(const CircuitModel& model, EngineKin
     run->model = std::make_unique<CircuitModel>(model);
     run->hooks.state = run->state.get();
     run->hooks.answers = answers;
+    EngineRun* r = run.get();
+    run->hooks.onStatusTime = [r](double) { r->statusTickAndSite.emplace_back(r->state->tick, r->state->currentSite); };
     run->outcome = runProtocol(*run->model, *run->state, *run->results, run->hooks, engine);
     return run;
 }
@@ -144,6 +148,7 @@ inline bool expectIdenticalRuns(const EngineRun& tick, const EngineRun& event, c
     check(h.events == k.events, "the order of the hook calls");
     check(sameSequence(h.statusTimes, k.statusTimes, sameBits<double>) && h.statusTimeSteps == k.statusTimeSteps,
           "the status-bar times");
+    check(tick.statusTickAndSite == event.statusTickAndSite, "the tick and site seen by the status-bar calls");
     check(sameSequence(h.warnings, k.warnings, sameWarning), "the warnings (kind, sites, step, tick)");
     check(sameSequence(h.steps, k.steps, sameReport), "the step reports");
     check(h.activationCounts == k.activationCounts, "the activation counts after each step");
