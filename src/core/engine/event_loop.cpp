@@ -64,6 +64,7 @@ private:
 void prepareEventLoop(EventLoop& loop, const CircuitLayout& layout)
 {
     buildLinkLists(layout, loop.links);
+    loop.siteStepsEvaluated = 0;
 }
 
 void runScanStepEvents(RunContext& c, EventLoop& loop)
@@ -92,6 +93,7 @@ void runScanStepEvents(RunContext& c, EventLoop& loop)
         st.tick = k;
         st.currentTime = tickTime(k, Q);
         const bool activated = siteStep(c, s);
+        ++loop.siteStepsEvaluated;
         if (st.runAborted != 0)
             return;
         if (activated) {

@@ -24,6 +24,7 @@ struct EventLoop {
     LinkLists links;
     LinkConductionCache conduction;
     EventQueue queue;
+    long long siteStepsEvaluated = 0;   // over the run, for the benchmarks
 };
 
 inline std::unique_ptr<EventLoop> createEventLoop() { return std::make_unique<EventLoop>(); }
