@@ -6,7 +6,6 @@
 
 #include "engine/arrival_prediction.h"
 
-#include <cstdint>
 
 namespace quorel {
 
@@ -18,36 +17,37 @@ public:
     // Every site without a pending step.
     void clear()
     {
-        for (long long& t : tick_)
-            t = kNoTick;
         for (int s = 0; s < kSlots; ++s)
-            winner_[kSlots + s] = static_cast<std::uint8_t>(s);
+            node_[kSlots + s] = Node{kNoTick, s};
         for (int i = kSlots - 1; i >= 1; --i)
-            winner_[i] = better(winner_[2 * i], winner_[2 * i + 1]);
+            node_[i] = better(node_[2 * i], node_[2 * i + 1]);
     }
 
     // The pending step of `site` is now at `tick` (kNoTick: none).
     void set(int site, long long tick)
     {
-        tick_[site] = tick;
+        Node& leaf = node_[kSlots + site];
+        if (leaf.tick == tick)
+            return;
+        leaf.tick = tick;
         for (int i = (kSlots + site) / 2; i >= 1; i /= 2)
-            winner_[i] = better(winner_[2 * i], winner_[2 * i + 1]);
+            node_[i] = better(node_[2 * i], node_[2 * i + 1]);
     }
 
     // The smallest (tick, site) pair.
-    int nextSite() const { return winner_[1]; }
-    long long nextTick() const { return tick_[winner_[1]]; }
-    long long tickOf(int site) const { return tick_[site]; }
+    int nextSite() const { return node_[1].site; }
+    long long nextTick() const { return node_[1].tick; }
+    long long tickOf(int site) const { return node_[kSlots + site].tick; }
 
 private:
+    struct Node {
+        long long tick;
+        int site;
+    };
     // The left subtree holds the lower sites, so a tie goes to the left.
-    std::uint8_t better(std::uint8_t left, std::uint8_t right) const
-    {
-        return tick_[right] < tick_[left] ? right : left;
-    }
+    static Node better(const Node& left, const Node& right) { return right.tick < left.tick ? right : left; }
 
-    long long tick_[kSlots] = {};
-    std::uint8_t winner_[2 * kSlots] = {};   // winner_[1] is the root
+    Node node_[2 * kSlots] = {};   // node_[1] is the root, node_[kSlots + s] the leaf of site s
 };
 
 }  // namespace quorel

@@ -114,11 +114,12 @@ TEST(LinkLists, NameExactlyTheSourcesTheKernelConsults)
                 b.at(10, target);
                 const bool activated = siteStep(b.context, target);
 
+                // Filled entries carry one of the DIs given above; empty ones none of them.
                 std::set<Request> consulted;
                 for (int segment = 0; segment < kStateSites; ++segment)
                     for (const ConductionMemoEntry& e : st.conductionMemo[segment].entry)
-                        if (e.length >= 0.0)
-                            consulted.insert({segment, sourceOfDi.at(e.sourceDi), e.length});
+                        if (const auto source = sourceOfDi.find(e.sourceDi); source != sourceOfDi.end())
+                            consulted.insert({segment, source->second, e.length});
                 ASSERT_EQ(consulted, expected) << layout.name << ", target " << target << ", trial " << trial;
                 ASSERT_EQ(activated, winner != 0) << layout.name << ", target " << target;
                 if (winner != 0) {
