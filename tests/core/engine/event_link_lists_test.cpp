@@ -7,6 +7,7 @@
 
 #include "event_test_support.h"
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
@@ -118,7 +119,8 @@ TEST(LinkLists, NameExactlyTheSourcesTheKernelConsults)
                 std::set<Request> consulted;
                 for (int segment = 0; segment < kStateSites; ++segment)
                     for (const ConductionMemoEntry& e : st.conductionMemo[segment].entry)
-                        if (const auto source = sourceOfDi.find(e.sourceDi); source != sourceOfDi.end())
+                        if (const auto source = sourceOfDi.find(e.sourceDi);
+                            !std::isnan(e.sourceDi) && source != sourceOfDi.end())
                             consulted.insert({segment, source->second, e.length});
                 ASSERT_EQ(consulted, expected) << layout.name << ", target " << target << ", trial " << trial;
                 ASSERT_EQ(activated, winner != 0) << layout.name << ", target " << target;
