@@ -137,29 +137,3 @@ TEST(LinkLists, NameExactlyTheSourcesTheKernelConsults)
         EXPECT_GT(evaluated, 0) << layout.name;
     }
 }
-
-TEST(LinkLists, ReadersOfASiteAreItselfTheTargetsItFeedsAndForTheClosingNodeThoseOfSiteOne)
-{
-    for (const Layout& layout : kLayouts) {
-        auto m = createModel();
-        layout.shape(*m);
-        rebuild(*m);
-        const CircuitLayout L = layoutOf(*m);
-        LinkLists links;
-        buildLinkLists(L, links);
-        for (int x = 0; x < kStateSites; ++x) {
-            std::set<int> expected;
-            if (x >= 2 && x <= L.lastSite)
-                expected.insert(x);
-            for (int u = 2; u <= L.lastSite; ++u)
-                for (int i = 0; i < links.linkCount[u]; ++i) {
-                    const int source = links.link[u][i].source;
-                    if (source == x || (x == L.closingNode && source == 1))
-                        expected.insert(u);
-                }
-            const std::vector<int> readers(links.readerSite + links.readerBegin[x],
-                                           links.readerSite + links.readerBegin[x + 1]);
-            EXPECT_EQ(readers, std::vector<int>(expected.begin(), expected.end())) << layout.name << ", site " << x;
-        }
-    }
-}
