@@ -38,6 +38,10 @@ public:
         RunState& st = c_.state;
         const double Q = st.layout.clockStep;
         while (done_ < upTo) {
+            if (done_ < quietThrough_) {
+                done_ = quietThrough_ < upTo ? quietThrough_ : upTo;
+                continue;
+            }
             const long long k = done_ + 1;
             const long long tenths = tenthsAt(k, Q);
             if (tenths != st.lastShownTenths) {
@@ -47,16 +51,16 @@ public:
                     st.currentSite = st.layout.lastSite;
                 updateStatusTime(c_);
                 done_ = k;
-                continue;
+            } else {
+                quietThrough_ = firstTickPastTenths(tenths, k + 1, Q) - 1;
             }
-            const long long next = firstTickPastTenths(tenths, k + 1, Q);
-            done_ = next - 1 < upTo ? next - 1 : upTo;
         }
     }
 
 private:
     RunContext& c_;
-    long long done_ = 0;   // ticks up to here have had their chance to send
+    long long done_ = 0;           // ticks up to here have had their chance to send
+    long long quietThrough_ = 0;   // and up to here the tenths stay those last sent
 };
 
 }  // namespace
