@@ -10,6 +10,8 @@
 // the activation) and from k + 1 otherwise; when it did not, s alone from k + 1 (an
 // arrival exactly on a tick or a stimulus window spanning two ticks gets its second
 // chance so). The status-bar time is sent at the ticks at which the tick loop sends it.
+// Like the kernel's conduction memo, the predictions take the model's site parameters
+// as fixed during a scan step: hooks must not change them then (the window only paints).
 
 #include "engine/arrival_prediction.h"
 #include "engine/event_queue.h"
