@@ -62,7 +62,8 @@ void runBenchmark(benchmark::State& bench, CircuitModel& m)
     auto results = createRunResults();
     RunHooks hooks;
     for (auto _ : bench) {
-        const RunOutcome outcome = runProtocol(m, *st, *results, hooks);
+        // The tick loop: the counters are per site-step of every tick.
+        const RunOutcome outcome = runProtocol(m, *st, *results, hooks, EngineKind::Tick);
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(results->SiteActivation[1][1][1]);
     }

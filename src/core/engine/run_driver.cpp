@@ -1,5 +1,6 @@
 #include "engine/run_driver.h"
 
+#include "engine/event_loop.h"
 #include "engine/measures.h"
 #include "engine/run_history.h"
 #include "engine/step_summary.h"
@@ -258,17 +259,26 @@ RunOutcome endRun(RunContext& c)
     return report.aborted ? RunOutcome::Aborted : RunOutcome::Completed;
 }
 
-RunOutcome runProtocol(CircuitModel& m, RunState& state, RunResults& results, RunHooks& hooks)
+RunOutcome runProtocol(CircuitModel& m, RunState& state, RunResults& results, RunHooks& hooks,
+                       EngineKind engine)
 {
     if (state.runBusy != 0)
         return RunOutcome::Busy;
     if (runRefusal(m) != nullptr)
         return RunOutcome::Refused;
+    std::unique_ptr<EventLoop> events;   // once per run, never inside a scan step
+    if (engine == EngineKind::Event)
+        events = createEventLoop();
     RunContext c{m, state, hooks};
     beginRun(c, results);
+    if (events)
+        prepareEventLoop(*events, state.layout);
     for (int step = 1; step <= state.scanCount; ++step) {
         beginScanStep(c, step);
-        runScanStepTicks(c);
+        if (events)
+            runScanStepEvents(c, *events);
+        else
+            runScanStepTicks(c);
         if (state.runAborted != 0)
             break;   // the interrupted step is neither copied nor summarised
         finishScanStep(c, results);

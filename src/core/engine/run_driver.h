@@ -6,7 +6,7 @@
 //
 // Usage (the window and the command-line tool alike):
 //     if (runCircuitCheck(model).lamp == LampState::Red) refuse ("check error");
-//     RunOutcome outcome = runProtocol(model, state, results, hooks);
+//     RunOutcome outcome = runProtocol(model, state, results, hooks);   // EngineKind::Event
 // The hooks receive every step's report, the status-bar time, the warnings, and at
 // the end the history row to append.
 
@@ -34,8 +34,14 @@ long long ticksPerScanStep(int shownRevolutionCount, double estimatedCycleLength
 // hand-made model); nullptr when it can. The entry limits never produce such a model.
 const char* runRefusal(const CircuitModel& m);
 
-// The whole protocol with the tick-by-tick time loop.
-RunOutcome runProtocol(CircuitModel& m, RunState& state, RunResults& results, RunHooks& hooks);
+// The time loop of a scan step. Both give the same results to the bit: Event evaluates
+// only the site-steps that can change something (the default, milliseconds for the
+// largest protocol); Tick evaluates every site at every tick and stays as the reference.
+enum class EngineKind { Tick, Event };
+
+// The whole protocol.
+RunOutcome runProtocol(CircuitModel& m, RunState& state, RunResults& results, RunHooks& hooks,
+                       EngineKind engine = EngineKind::Event);
 
 // The stages of runProtocol, for a time loop that evaluates only some site-steps.
 void beginRun(RunContext& c, RunResults& results);
