@@ -79,6 +79,11 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     LabelRes1->setObjectName("LabelRes1");
     LabelRes2 = new QLabel(this);
     LabelRes2->setObjectName("LabelRes2");
+    // The outcome of the step is what the page is read for.
+    QFont messageFont = LabelRes1->font();
+    messageFont.setBold(true);
+    LabelRes1->setFont(messageFont);
+    LabelRes2->setFont(messageFont);
     Label161 = new QLabel(this);
     Label161->setObjectName("Label161");
     CheckBoxERP = new QCheckBox(QStringLiteral("display ERP"), this);
@@ -87,7 +92,10 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     ScrollBar1->setObjectName("ScrollBar1");
     ScrollBar1->setRange(1, 1);
     ScrollBar1->setPageStep(1);
-    ScrollBar1->setFixedWidth(120);
+    // 120 pixels, giving way to the labels beside it on a narrow window.
+    ScrollBar1->setMinimumWidth(70);
+    ScrollBar1->setMaximumWidth(120);
+    ScrollBar1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     LabelRev = new QLabel(QStringLiteral("1"), this);
     LabelRev->setObjectName("LabelRev");
     LabelRev->setMinimumWidth(24);
@@ -119,7 +127,7 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     controls->addWidget(cycleCaption);
     controls->addWidget(Label161);
     controls->addStretch(1);
-    controls->addWidget(ScrollBar1);
+    controls->addWidget(ScrollBar1, 1);
     controls->addWidget(LabelRev);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
