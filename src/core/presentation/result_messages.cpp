@@ -50,4 +50,12 @@ ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int s
     return messages;
 }
 
+ResultMessages storedTrainMessages(const RunResults& results)
+{
+    const ScanStepRecord& record = results.ScanStepRecords[1];
+    const int stimuli = results.shownRevolutionCount > 5 ? results.shownRevolutionCount - 5 : 0;
+    return trainMessages(results.captureCodeCount, stimuli, static_cast<int>(record.stimulusSite),
+                         record.couplingInterval);
+}
+
 }  // namespace quorel

@@ -33,4 +33,10 @@ ResultMessages storedStepMessages(const ScanStepRecord& record, double cycleLeng
 ResultMessages trainMessages(int captureCodeCount, int trainStimulusCount, int stimulusSite,
                              double firstCouplingInterval);
 
+// A train's result shown again after its run (or loaded from a file), from the results
+// alone: the site and coupling interval of its step record, its capture count, and the
+// train's stimulus count (a train shows its stimuli + 5 revolutions). A protocol edited
+// since the run does not change what the results are said to be.
+ResultMessages storedTrainMessages(const RunResults& results);
+
 }  // namespace quorel

@@ -3,6 +3,7 @@
 #include "presentation/site_colour.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quorel {
@@ -17,6 +18,19 @@ std::string threeDecimals(double value)
 }
 
 }  // namespace
+
+bool hasResults(const RunResults& results)
+{
+    return results.scanCount > 0 && results.shownRevolutionCount > 0;
+}
+
+int resultSheetStep(const CircuitModel& m, const RunResults& results, int scrollBarPosition)
+{
+    if (m.stimulationMode == 0)
+        return 1;
+    const int last = std::clamp(results.scanCount, 1, kMaxScanSteps);
+    return std::clamp(scrollBarPosition, 1, last);
+}
 
 ResultSheetLayout resultSheetLayout(const CircuitModel& m, int shownRevolutionCount, bool displayErp)
 {

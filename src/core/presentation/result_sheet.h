@@ -18,6 +18,12 @@ struct ResultSheetLayout {
     int antidrColumn = 0;
 };
 
+// Results to show: a run has filled them or a file has brought them.
+bool hasResults(const RunResults& results);
+// The scan step the sheet shows: ScrollBar1's position within the steps held, step 1
+// in train mode (stimulationMode 0).
+int resultSheetStep(const CircuitModel& m, const RunResults& results, int scrollBarPosition);
+
 ResultSheetLayout resultSheetLayout(const CircuitModel& m, int shownRevolutionCount, bool displayErp);
 int resultColumnWidth(const ResultSheetLayout& layout, int column, bool largeFonts);
 // The site a column shows (0 for column 0 and the summary columns).

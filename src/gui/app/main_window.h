@@ -183,6 +183,13 @@ public:
     TAboutBox* AboutBox = nullptr;
     TForm3* Form3 = nullptr;
 
+    // --- run command (app/run_command.h; set up by installResultPage) ---
+    class RunController* runController = nullptr;
+    // Called by the page change when "result" becomes active: the sheet is filled again,
+    // the status bar repainted, and "result" becomes the page a calculation shows.
+    std::function<void()> onResultPageActivated;
+    // --- end of run command ---
+
 public slots:
     void GoCalcClick();          // SpeedButton1, "Go(&G)"
     void OnAnimClick();          // SpeedButton4, "Animation(&A)"

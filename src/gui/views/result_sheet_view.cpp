@@ -1,5 +1,7 @@
 #include "views/result_sheet_view.h"
 
+#include "model/conduction.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -77,6 +79,11 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     LabelRes1->setObjectName("LabelRes1");
     LabelRes2 = new QLabel(this);
     LabelRes2->setObjectName("LabelRes2");
+    // The outcome of the step is what the page is read for.
+    QFont messageFont = LabelRes1->font();
+    messageFont.setBold(true);
+    LabelRes1->setFont(messageFont);
+    LabelRes2->setFont(messageFont);
     Label161 = new QLabel(this);
     Label161->setObjectName("Label161");
     CheckBoxERP = new QCheckBox(QStringLiteral("display ERP"), this);
@@ -85,9 +92,14 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     ScrollBar1->setObjectName("ScrollBar1");
     ScrollBar1->setRange(1, 1);
     ScrollBar1->setPageStep(1);
+    // 120 pixels, giving way to the labels beside it on a narrow window.
+    ScrollBar1->setMinimumWidth(70);
+    ScrollBar1->setMaximumWidth(120);
+    ScrollBar1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     LabelRev = new QLabel(QStringLiteral("1"), this);
     LabelRev->setObjectName("LabelRev");
     LabelRev->setMinimumWidth(24);
+    auto* cycleCaption = new QLabel(QStringLiteral("estimated VT cycle length ="), this);
 
     SGRES = new QTableWidget(this);
     SGRES->setObjectName("SGRES");
@@ -96,6 +108,9 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     SGRES->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGRES->setSelectionMode(QAbstractItemView::NoSelection);
     SGRES->setShowGrid(false);
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPixelSize(13);
+    SGRES->setFont(gridFont);
     SGRES->verticalHeader()->setDefaultSectionSize(17);
     SGRES->horizontalHeader()->setDefaultSectionSize(40);
     SGRES->horizontalHeader()->setMinimumSectionSize(10);
@@ -108,9 +123,11 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     messages->addWidget(LabelRes2);
     auto* controls = new QHBoxLayout;
     controls->addWidget(CheckBoxERP);
+    controls->addSpacing(12);
+    controls->addWidget(cycleCaption);
     controls->addWidget(Label161);
     controls->addStretch(1);
-    controls->addWidget(ScrollBar1, 2);
+    controls->addWidget(ScrollBar1, 1);
     controls->addWidget(LabelRev);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -125,7 +142,8 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
         if (onScrollBar1Change)
             onScrollBar1Change(position);
     });
-    connect(CheckBoxERP, &QCheckBox::clicked, this, [this](bool checked) {
+    // On toggled, so that the stored setting applied at start-up runs the rule as a click.
+    connect(CheckBoxERP, &QCheckBox::toggled, this, [this](bool checked) {
         session_.displayErp = checked ? 1 : 0;
         if (onCheckBoxERPClick)
             onCheckBoxERPClick();
@@ -136,10 +154,12 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
 void ResultSheetView::fillResultSheet(int step)
 {
     step_ = step;
+    Label161->setText(QString::fromStdString(cycleLengthLabels(model_).Label161));
     // Before any results the layout follows the protocol as it stands.
+    const bool filled = hasResults(results_);
     const int protocolRevolutions =
         model_.stimulationMode == 1 ? model_.revolutionCount : model_.trainStimulusCount + 5;
-    const int shown = hasResults_ ? results_.shownRevolutionCount : protocolRevolutions;
+    const int shown = filled ? results_.shownRevolutionCount : protocolRevolutions;
     layout_ = resultSheetLayout(model_, std::max(shown, 1), session_.displayErp == 1);
     SGRES->setUpdatesEnabled(false);
     SGRES->clearContents();
@@ -150,7 +170,7 @@ void ResultSheetView::fillResultSheet(int step)
     for (int row = 0; row < layout_.rowCount; ++row) {
         for (int c = 0; c < layout_.columnCount; ++c) {
             const std::string text =
-                resultCellText(model_, results_, layout_, step, c, row, hasResults_);
+                resultCellText(model_, results_, layout_, step, c, row, filled);
             if (!text.empty())
                 SGRES->setItem(row, c, new QTableWidgetItem(QString::fromStdString(text)));
         }
@@ -182,11 +202,8 @@ void ResultSheetView::setScrollBarVisible(bool visible)
 void ResultSheetView::setLargeFonts(bool largeFonts)
 {
     largeFonts_ = largeFonts;
-}
-
-void ResultSheetView::setCycleLengthText(const QString& text)
-{
-    Label161->setText(QStringLiteral("estimated VT cycle length = ") + text);
+    // The summary columns are narrower with the smaller fonts.
+    fillResultSheet(step_);
 }
 
 }  // namespace quorel::gui

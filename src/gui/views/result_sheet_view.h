@@ -24,26 +24,27 @@ public:
     ResultSheetView(CircuitModel& model, RunResults& results, SessionState& session,
                     QWidget* parent = nullptr);
 
-    // Rebuilds SGRES for `step` (the layout, then every cell).
+    // Rebuilds SGRES for `step` (the layout, then every cell) and Label161. Cells stay
+    // empty until there are results.
     void fillResultSheet(int step);
     void setMessages(const ResultMessages& messages);
     // ScrollBar1's range and position without running its change handler.
     void setScanStep(int step, int maximum);
     void setScrollBarVisible(bool visible);
     void setLargeFonts(bool largeFonts);
-    void setHasResults(bool hasResults) { hasResults_ = hasResults; }
-    void setCycleLengthText(const QString& text);
+    bool largeFonts() const { return largeFonts_; }
     int shownStep() const { return step_; }
 
-    // Called when the user moves ScrollBar1 (the owner rebuilds messages and sheet).
+    // Called when ScrollBar1 is moved by the user (the owner rebuilds messages and sheet).
     std::function<void(int)> onScrollBar1Change;
-    // Called when "display ERP" is clicked, after displayErp was stored.
+    // Called when "display ERP" changes (a click, or the stored setting applied), after
+    // displayErp was stored.
     std::function<void()> onCheckBoxERPClick;
 
     QLabel* LabelRes1 = nullptr;
     QLabel* LabelRes2 = nullptr;
     QLabel* LabelRev = nullptr;
-    QLabel* Label161 = nullptr;
+    QLabel* Label161 = nullptr;   // the estimated VT cycle length, "0.2513sec"
     QScrollBar* ScrollBar1 = nullptr;
     QCheckBox* CheckBoxERP = nullptr;
     QTableWidget* SGRES = nullptr;
@@ -53,7 +54,6 @@ private:
     RunResults& results_;
     SessionState& session_;
     bool largeFonts_ = false;
-    bool hasResults_ = false;
     int step_ = 1;
     ResultSheetLayout layout_;
 };

@@ -160,3 +160,35 @@ TEST(ResultMessages, CaptureNoCaptureAndTrains)
     EXPECT_EQ(train.LabelRes1, "Stimulus capture 3 / 5 times at site7");
     EXPECT_EQ(designTimeMessages().LabelRes1, "Click <Calculation> button");
 }
+
+TEST(ResultMessages, AStoredTrainSpeaksOfItsOwnRunNotOfTheProtocolNow)
+{
+    auto results = createRunResults();
+    results->scanCount = 1;
+    results->shownRevolutionCount = 12;   // a train of 7 stimuli
+    results->captureCodeCount = 4;
+    results->ScanStepRecords[1] = {0.23, 9.0, 1.0, 1.0};
+    auto shown = storedTrainMessages(*results);
+    EXPECT_EQ(shown.LabelRes1, "Stimulus capture 4 / 7 times at site9");
+    EXPECT_EQ(shown.LabelRes2, " coupling interval of first beat = 0.2300 sec");
+    EXPECT_EQ(shown.captureLamp, 1);
+
+    results->captureCodeCount = 0;
+    shown = storedTrainMessages(*results);
+    EXPECT_EQ(shown.LabelRes1, "No stimulus capture at site9");
+    EXPECT_EQ(shown.captureLamp, 0);
+}
+
+TEST_F(ResultSheetFixture, TheStepShownStaysWithinTheStepsHeld)
+{
+    EXPECT_FALSE(hasResults(*results));
+    results->scanCount = 6;
+    results->shownRevolutionCount = 5;
+    EXPECT_TRUE(hasResults(*results));
+    struct Case { int mode, position, step; };
+    const Case cases[] = {{1, 4, 4}, {1, 9, 6}, {1, 0, 1}, {0, 4, 1}};
+    for (const Case& c : cases) {
+        m->stimulationMode = c.mode;
+        EXPECT_EQ(resultSheetStep(*m, *results, c.position), c.step) << c.mode << " " << c.position;
+    }
+}
