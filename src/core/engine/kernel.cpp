@@ -96,7 +96,7 @@ inline bool evaluate(RunContext& c, int code, int segment, int source, double le
     const double arrival = computeArrivalImpl(c, request);
     if (c.state.runAborted)
         return false;
-    c.state.slots.arrival[code] = arrival;
+    c.state.candidateSlots.arrival[code] = arrival;
     return true;
 }
 
@@ -211,7 +211,7 @@ inline void advanceTrainImpl(RunState& st)
     const double t = st.currentTime;
     if (s == L.stimulusSite && st.stimulusTime < t && t - st.stimulusTime < L.clockStep) {
         if (st.stimulusTime > st.siteState[s].refractoryEnd) {
-            st.slots.arrival[3] = st.stimulusTime;
+            st.candidateSlots.arrival[3] = st.stimulusTime;
         } else {
             st.capturedFlag = 0;
             if (L.trainMode == 1)
@@ -219,7 +219,7 @@ inline void advanceTrainImpl(RunState& st)
         }
     }
 
-    const double* a = st.slots.arrival;
+    const double* a = st.candidateSlots.arrival;
     if (a[1] + a[2] + a[3] + a[5] + a[6] + a[7] == 0.0)
         return 0;
     int winner = 0;
@@ -227,16 +227,16 @@ inline void advanceTrainImpl(RunState& st)
         if (a[k] > 0.0 && (winner == 0 || a[winner] > a[k]))
             winner = k;
     }
-    st.slots.winningCode = winner;
+    st.candidateSlots.winningCode = winner;
     return winner;
 }
 
 [[gnu::always_inline]] inline void applyActivationImpl(RunContext& c, int s)
 {
     RunState& st = c.state;
-    const int winner = st.slots.winningCode;
+    const int winner = st.candidateSlots.winningCode;
     SiteState& site = st.siteState[s];
-    site.activationTime = st.slots.arrival[winner];
+    site.activationTime = st.candidateSlots.arrival[winner];
     site.activationCode = winner;
     if (winner == 3) {
         st.capturedFlag = 1;
@@ -328,13 +328,13 @@ bool siteStep(RunContext& c, int s)
         if (st.runAborted == 0 && winner != 0) {
             applyActivationImpl(c, s);
             // A due train stimulus that lost to another wavefront is spent all the same.
-            if (L.trainMode == 1 && st.slots.arrival[3] > 0.0 && winner != 3)
+            if (L.trainMode == 1 && st.candidateSlots.arrival[3] > 0.0 && winner != 3)
                 advanceTrainImpl(st);
             recordActivationImpl(c, s);
             activated = true;
         }
     }
-    st.slots = CandidateSlots{};
+    st.candidateSlots = CandidateSlots{};
     return activated;
 }
 

@@ -128,7 +128,7 @@ void beginRun(RunContext& c, RunResults& results)
     std::fill(std::begin(st.siteState), std::end(st.siteState), SiteState{});
     std::fill(std::begin(st.activationCount), std::end(st.activationCount), 0);
     std::fill(std::begin(st.fusionIndex), std::end(st.fusionIndex), 0.0);
-    st.slots = CandidateSlots{};
+    st.candidateSlots = CandidateSlots{};
     st.capturedFlag = 0;
     st.trainStimulusIndex = 0;
     st.captureCodeCount = 0;

@@ -130,7 +130,7 @@ struct RunState {
     SiteState siteState[kStateSites] = {};
     int activationCount[kStateSites] = {};   // also the B plane of the latest activation
     double fusionIndex[kMaxRevolutions + 1] = {};
-    CandidateSlots slots;
+    CandidateSlots candidateSlots;
     ConductionMemo conductionMemo[kStateSites];   // per segment row
 };
 

@@ -171,7 +171,7 @@ TEST(SelectActivation, StimulusIsDeliveredOnlyStrictlyInsideTheTick)
         b.at(300, 5);
         b.state->stimulusTime = b.state->currentTime + c.offset;
         EXPECT_EQ(selectActivation(b.context, 5), c.delivered ? 3 : 0) << c.offset;
-        EXPECT_EQ(b.state->slots.arrival[3], c.delivered ? b.state->stimulusTime : 0.0);
+        EXPECT_EQ(b.state->candidateSlots.arrival[3], c.delivered ? b.state->stimulusTime : 0.0);
     }
 }
 
@@ -185,10 +185,10 @@ TEST(SelectActivation, EarliestArrivalWinsAndTiesGoToTheLowerCode)
     sendFront(b, 4, 1.0, 4, sp, 0.0995);
     sendFront(b, 6, 2.0, 5, sp, 0.0995);
     propagateLoopSite(b.context, 5);
-    EXPECT_EQ(b.state->slots.arrival[1], b.state->slots.arrival[2]);
+    EXPECT_EQ(b.state->candidateSlots.arrival[1], b.state->candidateSlots.arrival[2]);
     EXPECT_EQ(selectActivation(b.context, 5), 1);
 
-    b.state->slots = CandidateSlots{};
+    b.state->candidateSlots = CandidateSlots{};
     sendFront(b, 6, 2.0, 5, sp, 0.0992);
     propagateLoopSite(b.context, 5);
     EXPECT_EQ(selectActivation(b.context, 5), 2);
@@ -210,14 +210,14 @@ TEST(PropagateLoopSite, ClosingNodeKeepsOnlyTheCandidateOfTheFirstOuterSite)
     // Site 22 eligible (code 2) with a front outside the tick: its 0 replaces site 2's arrival.
     sendFront(b, 22, 2.0, closing, b.model->outerSpacing, 0.25);
     propagateLoopSite(b.context, closing);
-    EXPECT_EQ(b.state->slots.arrival[5], 0.0);
+    EXPECT_EQ(b.state->candidateSlots.arrival[5], 0.0);
     EXPECT_EQ(selectActivation(b.context, closing), 0);
 
     // Site 22 not eligible (orthodromic): the candidate from site 2 stands.
-    b.state->slots = CandidateSlots{};
+    b.state->candidateSlots = CandidateSlots{};
     b.site(22).activationCode = 1.0;
     propagateLoopSite(b.context, closing);
-    EXPECT_EQ(b.state->slots.arrival[5], 0.2995);
+    EXPECT_EQ(b.state->candidateSlots.arrival[5], 0.2995);
     EXPECT_EQ(selectActivation(b.context, closing), 5);
 }
 
@@ -240,10 +240,10 @@ TEST(SelectActivation, SharedConnectionSiteHearsOnlyTheFirstPathway)
     sendFront(b, 32, 2.0, 32, m.deadEnd2Spacing, 0.1995);
     EXPECT_EQ(selectActivation(b.context, 5), 0);
 
-    b.state->slots = CandidateSlots{};
+    b.state->candidateSlots = CandidateSlots{};
     sendFront(b, 30, 2.0, 30, m.deadEnd1Spacing, 0.1993);
     EXPECT_EQ(selectActivation(b.context, 5), 6);
-    EXPECT_EQ(b.state->slots.arrival[6], 0.1993);
+    EXPECT_EQ(b.state->candidateSlots.arrival[6], 0.1993);
 }
 
 TEST(AdvanceTrain, EveryDueStimulusAdvancesTheScheduleOnce)
@@ -383,30 +383,30 @@ TEST(PropagatePaths, DelayAndDeadEndSitesFollowTheirOwnRules)
     // The first delay site hears the closing node unless the node was entered from the path.
     sendFront(b, 21, 1.0, 30, m.delaySpacing, 0.2995);
     propagateDelaySite(b.context, 30);
-    EXPECT_EQ(b.state->slots.arrival[1], 0.2995);
-    b.state->slots = CandidateSlots{};
+    EXPECT_EQ(b.state->candidateSlots.arrival[1], 0.2995);
+    b.state->candidateSlots = CandidateSlots{};
     b.site(21).activationCode = 7.0;
     propagateDelaySite(b.context, 30);
-    EXPECT_EQ(b.state->slots.arrival[1], 0.0);
+    EXPECT_EQ(b.state->candidateSlots.arrival[1], 0.0);
 
     // The QRS site has no retrograde source beyond it, even with a front there in time.
     b.at(300, 31);
     sendFront(b, 32, 2.0, 32, m.delaySpacing, 0.2995);
     propagateDelaySite(b.context, 31);
-    EXPECT_EQ(b.state->slots.arrival[2], 0.0);
+    EXPECT_EQ(b.state->candidateSlots.arrival[2], 0.0);
 
     // The first dead-end site hears its connection site unless that was entered from it.
-    b.state->slots = CandidateSlots{};
+    b.state->candidateSlots = CandidateSlots{};
     b.at(300, 32);
     sendFront(b, 5, 1.0, 32, m.deadEnd1Spacing, 0.2991);
     propagateDeadEndSite(b.context, 32);
-    EXPECT_EQ(b.state->slots.arrival[1], 0.2991);
-    b.state->slots = CandidateSlots{};
+    EXPECT_EQ(b.state->candidateSlots.arrival[1], 0.2991);
+    b.state->candidateSlots = CandidateSlots{};
     b.site(5).activationCode = 6.0;
     propagateDeadEndSite(b.context, 32);
-    EXPECT_EQ(b.state->slots.arrival[1], 0.0);
+    EXPECT_EQ(b.state->candidateSlots.arrival[1], 0.0);
     // Retrograde from the last site of the pathway into the first one.
     sendFront(b, 33, 2.0, 33, m.deadEnd1Spacing, 0.2994);
     propagateDeadEndSite(b.context, 32);
-    EXPECT_EQ(b.state->slots.arrival[2], 0.2994);
+    EXPECT_EQ(b.state->candidateSlots.arrival[2], 0.2994);
 }
