@@ -92,7 +92,7 @@ long long predictSiteStep(const CircuitModel& m, const RunState& st, const LinkL
             best = k;
     }
 
-    if (u == L.stimulusSite) {
+    if (u == L.stimulusSite && (L.trainMode == 1 || st.stimulusDelivered == 0)) {
         // selectActivation's window (t - Q, t), strict at both ends. Due means a change:
         // a capture, or a stimulus in the refractory period clearing capturedFlag and,
         // for trains, advancing the schedule.

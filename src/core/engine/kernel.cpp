@@ -209,7 +209,9 @@ inline void advanceTrainImpl(RunState& st)
 
     // The stimulus, strictly inside the tick at both ends.
     const double t = st.currentTime;
-    if (s == L.stimulusSite && st.stimulusTime < t && t - st.stimulusTime < L.clockStep) {
+    if (s == L.stimulusSite && st.stimulusTime < t && t - st.stimulusTime < L.clockStep &&
+        (L.trainMode == 1 || st.stimulusDelivered == 0)) {
+        st.stimulusDelivered = 1;
         if (st.stimulusTime > st.siteState[s].refractoryEnd) {
             st.candidateSlots.arrival[3] = st.stimulusTime;
         } else {

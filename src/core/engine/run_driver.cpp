@@ -163,6 +163,7 @@ void beginScanStep(RunContext& c, int scanStep)
     c.hooks.scanStepStarting(scanStep);
     st.stimulusTime =
         L.trainMode == 1 ? st.trainStartTime : singleStimulusTime(L.T, scanStep, L.scanDecrementMs);
+    st.stimulusDelivered = 0;
 
     clearActivationPlanes(m);
     std::fill(std::begin(st.conductionMemo), std::end(st.conductionMemo), ConductionMemo{});

@@ -109,6 +109,10 @@ struct RunState {
     double trainStartTime = 0.0;
     double stimulusTime = 0.0;       // pending stimulus of the step, 0 = none
     int capturedFlag = 0;
+    // A single stimulus is delivered once: tick times k x Q are not evenly spaced, so two
+    // neighbouring ticks can both see it inside their window; the second must not undo
+    // the capture of the first by finding the site in the refractory period it started.
+    int stimulusDelivered = 0;
     int trainStimulusIndex = 0;
     int captureCodeCount = 0;
     long long tick = 0;
