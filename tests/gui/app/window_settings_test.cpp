@@ -37,7 +37,9 @@ TEST_F(WindowSettingsTest, TheMainWindowStoresItsOptionsAtExitAndRestoresThemAtS
         EXPECT_EQ(window->windowSettings().keys().join(','),
                   "TSDIAppForm/CheckBox1.Checked,TSDIAppForm/CheckBox2.Checked,TSDIAppForm/CheckBox3.Checked,"
                   "TSDIAppForm/CheckBox4.Checked,TSDIAppForm/CheckBox5.Checked,"
-                  "TSDIAppForm/RadioButtonS1.Checked,TSDIAppForm/RadioButtonS2.Checked");
+                  "TSDIAppForm/RadioButtonS1.Checked,TSDIAppForm/RadioButtonS2.Checked,"
+                  "TSDIAppForm/RadioButton9.Checked,TSDIAppForm/RadioButton10.Checked,"
+                  "TSDIAppForm/RadioButton11.Checked,TSDIAppForm/RadioButton12.Checked");
         QTest::mouseClick(page->CheckBox1, Qt::LeftButton, {}, QPoint(6, 8));
         QTest::mouseClick(page->CheckBox3, Qt::LeftButton, {}, QPoint(6, 8));
         page->CheckBox5->setChecked(true);   // stored even while disabled
