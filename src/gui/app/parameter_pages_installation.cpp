@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/page_control.h"
+#include "app/status_panels.h"
 #include "engine/circuit_check.h"
 #include "model/circuit_description.h"
 #include "model/parameter_form.h"
@@ -65,8 +66,13 @@ void TSDIAppForm::installParameterPages()
     connect(param1Page, &Param1Page::pageVisibilityChanged, binding,
             [this](int index, bool visible) { setPageVisible(static_cast<Page>(index), visible); });
     connect(param1Page, &Param1Page::pageHintChanged, binding, [this](int index, const QString& hint) {
+        QWidget* page = pageWidget(static_cast<Page>(index));
+        const QString previous = page->statusTip();
         PageControl1->setTabToolTip(index, hint);
-        pageWidget(static_cast<Page>(index))->setStatusTip(hint);
+        page->setStatusTip(hint);
+        // The hint line follows at once when it shows the page's previous hint.
+        if (!previous.isEmpty() && StatusBar1->hintText() == previous)
+            StatusBar1->showMessage(hint);
     });
     param1Page->reportPageStates();
 

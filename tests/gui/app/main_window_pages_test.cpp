@@ -131,11 +131,21 @@ TEST_F(WindowPages, Edit4CorrectsTheOtherBoxesWhileTypingAndWhenLeft)
 
 TEST_F(WindowPages, ConnectionSiteRewritesTheHintOfTheParam1Tab)
 {
+    // The mouse rests on the page: its hint is on the hint line.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(window->pageWidget(TabSheet_general), &enter);
+    ASSERT_EQ(window->StatusBar1->hintText(), "There are 8sites in the outer circuit, numberd 22 to 29");
+
     typeInto(TabSheet_general, 5, "12");
     EXPECT_EQ(m().outerSiteCount, 10);
     const QString hint = "There are 10sites in the outer circuit, numberd 22 to 31";
     EXPECT_EQ(window->PageControl1->tabToolTip(TabSheet_general), hint);
-    // Hovering the tab puts the same text on the hint line.
+    EXPECT_EQ(window->pageWidget(TabSheet_general)->statusTip(), hint);
+    EXPECT_EQ(window->StatusBar1->hintText(), hint);   // followed without a mouse move
+    // Hovering the tab shows the same text.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window->pageWidget(TabSheet_general), &leave);
+    ASSERT_TRUE(window->StatusBar1->hintText().isEmpty());
     PageTabBar* bar = window->PageControl1->pageTabBar();
     const QPoint tab = bar->visualTabRect(TabSheet_general).center();
     QMouseEvent move(QEvent::MouseMove, QPointF(tab), QPointF(bar->mapToGlobal(tab)), Qt::NoButton,
@@ -279,6 +289,23 @@ TEST_F(WindowPages, SiteListsPaintTheStimulusSiteRed)
     // The closed list shows the chosen site's colour too.
     const QImage face = list->grab().toImage();
     EXPECT_TRUE(isRed(face.pixelColor(8, face.height() / 2)));
+
+    // The lists of "param4" are faded while "all" sites are shown, in colour once chosen.
+    clickTab(TabSheet_param4);
+    SiteList* first = window->param4Page->ComboBox[1];
+    const auto faceColour = [first] {
+        const QImage image = first->grab().toImage();
+        return image.pixelColor(8, image.height() / 2);
+    };
+    const QColor site1 = first->itemColour(0);
+    const auto near = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 24;
+    };
+    ASSERT_FALSE(first->isEnabled());
+    EXPECT_FALSE(near(faceColour(), site1));
+    clickOn(radio(12));
+    ASSERT_TRUE(first->isEnabled());
+    EXPECT_TRUE(near(faceColour(), site1));
 }
 
 TEST_F(WindowPages, TableEditsInTheWindowCorrectRejectAndRefreshTheOtherPages)
