@@ -445,6 +445,25 @@ TEST_F(WindowPages, EveryPageOfTheModelIsFilledAtStartAndFollowsThePageChange)
     EXPECT_EQ(deadEnd1Page()->Label25->text(), "30");
 }
 
+TEST_F(WindowPages, APageHiddenWhileItIsShownHandsOverThroughThePageChange)
+{
+    clickOn(radio(5));
+    typeInto(TabSheet_de1, 11, "3");
+    ASSERT_EQ(window->currentPage(), TabSheet_de1);
+    std::vector<Page> activated;
+    window->onPageActivated = [&](Page page) { activated.push_back(page); };
+
+    // As a loaded circuit without dead-end pathway does it: the switch goes off by code.
+    window->form().selectRadio(6);
+    EXPECT_FALSE(window->isPageVisible(TabSheet_de1));
+    ASSERT_EQ(activated.size(), 1u);
+    EXPECT_EQ(activated[0], window->currentPage());
+    EXPECT_NE(window->currentPage(), TabSheet_de1);
+    EXPECT_EQ(m().hasDeadEnd1, 0);
+    EXPECT_FALSE(radio(7)->isEnabled());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
 using WindowPageSettings = ShellFixture;
 
 TEST_F(WindowPageSettings, StimulationModeAndDisplayedSitesSurviveARestart)
