@@ -19,7 +19,7 @@ run: build
 	$(BUILD_DIR)/src/gui/quorel
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 bench: build
 	$(BUILD_DIR)/bench/quorel_bench

@@ -24,12 +24,14 @@
 #include "app/window_settings.h"
 #include "engine/run_results.h"
 #include "model/circuit_model.h"
+#include "model/parameter_form_types.h"
 #include "model/session_state.h"
 #include "presentation/shell_layout.h"
 #include "presentation/shell_state.h"
 #include "presentation/status_bar.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <array>
 #include <functional>
 #include <memory>
@@ -177,6 +179,24 @@ public:
     Param3Page* param3Page = nullptr;
     Param4Page* param4Page = nullptr;
 
+    // ==== Parameter pages and page change (parameter_pages_installation.cpp, page_change.cpp) ====
+    // OnTabChange: PageControl1 now shows page `index`. The form brings the derived model
+    // up to date and the pages, the check lamp and the hooks below show the outcome.
+    void OnTabChange(int index);
+    // Runs the exit rules of the box being typed in, before a command reads the model.
+    // A text that is no number is reported and false returned: the command must not run.
+    bool finishEditing();
+    // Shows what a box or a table cell refused (a text that is no number) or noted (cells
+    // a paste could not reach). Null: a message box captioned "Quorel".
+    std::function<void(QMessageBox::Icon icon, const QString& text)> entryMessageDisplay;
+    void showEntryMessage(QMessageBox::Icon icon, const QString& text);
+    // Any page became current, after the page change has done its work.
+    std::function<void(Page)> onPageActivated;
+    // The duties the parameter rules hand over that belong to later parts of the window:
+    // ResultSheet, EcgChannelColours, SchemeRefresh, SchemeRepaint (Layout is done here).
+    std::function<void(FormRequest)> onFormRequest;
+    // ==== end of the parameter pages block ====
+
     // Result page and the Calculation command (installResultPage, result_page_installation.cpp).
     ResultSheetView* resultSheetView = nullptr;
     TForm1* Form1 = nullptr;
@@ -244,6 +264,14 @@ private:
     std::array<CommandBinding, static_cast<size_t>(Command::Count)> commands_;
     std::array<QWidget*, PageCount> pages_ = {};
     bool shutDown_ = false;
+
+    // ==== Parameter pages (parameter_pages_installation.cpp, page_change.cpp) ====
+    void bindFormToWindow();
+    void onTableEdited();
+    // Context of every connection that reaches the form: destroyed before the form and
+    // the pages, so that nothing calls into them while the window is taken apart.
+    std::unique_ptr<QObject> formBinding_;
+    // ==== end of the parameter pages block ====
 };
 
 }  // namespace quorel::gui

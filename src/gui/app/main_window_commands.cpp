@@ -168,8 +168,14 @@ QToolButton* TSDIAppForm::commandButton(Command command) const
 void TSDIAppForm::runCommand(Command command)
 {
     const CommandBinding& binding = commands_[static_cast<size_t>(command)];
-    if (binding.handler)
-        binding.handler();
+    if (!binding.handler)
+        return;
+    // A command that reads the model takes what the box being typed in holds, after the
+    // box's exit rules; a box holding no number stops it with the message.
+    const bool readsModel = command != Command::Open && command != Command::Calculator;
+    if (readsModel && !finishEditing())
+        return;
+    binding.handler();
 }
 
 void TSDIAppForm::GoCalcClick()

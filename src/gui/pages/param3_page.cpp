@@ -1,7 +1,9 @@
 #include "pages/param3_page.h"
 
-#include <QComboBox>
+#include "model/conduction.h"
+
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -21,7 +23,7 @@ Param3Page::Param3Page(ParameterForm& form, QWidget* parent) : ParameterPage(for
     grid->setVerticalSpacing(4);
 
     grid->addWidget(addLabel("stimulus site ---->", this, "CaptionS"), 0, 0);
-    ComboBoxS = createSiteList(this, QStringLiteral("ComboBoxS"));
+    ComboBoxS = createSiteList(this, QStringLiteral("ComboBoxS"), form.model());
     grid->addWidget(ComboBoxS, 0, 1, 1, 2, Qt::AlignLeft);
     addBoxRow(grid, 1, 19, "set clock (Q) to scan in increments of------------------------->", "sec");
     grid->setRowMinimumHeight(2, 8);
@@ -37,6 +39,14 @@ Param3Page::Param3Page(ParameterForm& form, QWidget* parent) : ParameterPage(for
     addBoxRow(grid, 10, 24, "coupling interval of first beat ----------------------------------->", "sec");
     QLabel* note = addLabel("number of revolutions = number of stimuli + 5", this, "LabelTrainRevolutions");
     grid->addWidget(note, 11, 0, 1, 3);
+    grid->setRowMinimumHeight(12, 8);
+    auto* estimate = new QHBoxLayout;
+    estimate->setSpacing(4);
+    estimate->addWidget(addLabel("estimated VT cycle length =", this));
+    Label144 = addLabel("", this, "Label144");
+    estimate->addWidget(Label144);
+    estimate->addStretch(1);
+    grid->addLayout(estimate, 13, 0, 1, 3);
     grid->setColumnStretch(3, 1);
 
     for (int tag : {20, 25, 21, 23, 24}) {
@@ -49,7 +59,7 @@ Param3Page::Param3Page(ParameterForm& form, QWidget* parent) : ParameterPage(for
     note->setIndent(kGroupIndent);
     trainLabels_.push_back(note);
 
-    connect(ComboBoxS, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(ComboBoxS, &SiteList::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             form_.ComboBoxSChange(index);
     });
@@ -66,6 +76,7 @@ void Param3Page::syncFromForm()
     ParameterPage::syncFromForm();
     const CircuitModel& m = form_.model();
     fillSiteList(ComboBoxS, m.siteChooserItemCount, m.stimulusSite - 1);
+    Label144->setText(QString::fromStdString(cycleLengthLabels(m).Label144));
     for (QWidget* label : singleStimuliLabels_)
         label->setEnabled(form_.singleStimuliControlsEnabled());
     for (QWidget* label : trainLabels_)

@@ -1,11 +1,12 @@
 #pragma once
-// "param3": the stimulation protocol: stimulus site, clock, single stimuli or trains.
+// "param3": the stimulation protocol: stimulus site, clock, single stimuli or trains,
+// with the estimated VT cycle length to choose the pacing cycle length against.
 
 #include "pages/spin_edit.h"
+#include "views/site_list.h"
 
 #include <vector>
 
-class QComboBox;
 class QLabel;
 
 namespace quorel::gui {
@@ -16,7 +17,8 @@ public:
     explicit Param3Page(ParameterForm& form, QWidget* parent = nullptr);
     void syncFromForm() override;
 
-    QComboBox* ComboBoxS = nullptr;
+    SiteList* ComboBoxS = nullptr;
+    QLabel* Label144 = nullptr;   // the estimated VT cycle length, "0.2513sec"
 
 private:
     std::vector<QWidget*> singleStimuliLabels_;   // captions of Edit20, Edit25 and "msec"

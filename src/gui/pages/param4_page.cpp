@@ -1,6 +1,5 @@
 #include "pages/param4_page.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,10 +46,10 @@ Param4Page::Param4Page(ParameterForm& form, QWidget* parent) : ParameterPage(for
         const int column = (k - 1) % 5;
         ComboBoxCaption[k] = addLabel(std::to_string(k).c_str(), this);
         ComboBoxCaption[k]->setObjectName(QStringLiteral("LabelComboBox%1").arg(k));
-        ComboBox[k] = createSiteList(this, QStringLiteral("ComboBox%1").arg(k));
+        ComboBox[k] = createSiteList(this, QStringLiteral("ComboBox%1").arg(k), form.model());
         lists->addWidget(ComboBoxCaption[k], row, column);
         lists->addWidget(ComboBox[k], row + 1, column);
-        connect(ComboBox[k], &QComboBox::currentIndexChanged, this, [this, k](int index) {
+        connect(ComboBox[k], &SiteList::currentIndexChanged, this, [this, k](int index) {
             if (index >= 0)
                 form_.ComboBox1Change(k, index);
         });

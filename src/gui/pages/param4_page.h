@@ -3,10 +3,10 @@
 // list of previous stimulations.
 
 #include "pages/spin_edit.h"
+#include "views/site_list.h"
 
 #include <array>
 
-class QComboBox;
 class QLabel;
 class QTreeWidget;
 
@@ -19,7 +19,7 @@ public:
     void syncFromForm() override;
 
     // ComboBox1..ComboBox10 at indices 1..10 (index 0 unused), headed by "1".."10".
-    std::array<QComboBox*, 11> ComboBox{};
+    std::array<SiteList*, 11> ComboBox{};
     std::array<QLabel*, 11> ComboBoxCaption{};
     // "previous stimulation": one row per run, shown as the session holds them.
     QTreeWidget* ListView1 = nullptr;

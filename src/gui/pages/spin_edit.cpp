@@ -1,6 +1,7 @@
 #include "pages/spin_edit.h"
 
 #include "model/site_lists.h"
+#include "views/site_list.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -215,10 +216,11 @@ void LeaderLabel::paintEvent(QPaintEvent*)
 // ---------------------------------------------------------------------------------
 // Site lists
 
-QComboBox* createSiteList(QWidget* parent, const QString& objectName)
+SiteList* createSiteList(QWidget* parent, const QString& objectName, const CircuitModel& model)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new SiteList(parent);
     list->setObjectName(objectName);
+    list->setCircuitModel(&model);
     list->setMaxVisibleItems(16);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMinimumContentsLength(6);
@@ -234,6 +236,7 @@ void fillSiteList(QComboBox* list, int count, int currentIndex)
             list->addItem(QString::fromStdString(siteItemText(index)));
     }
     list->setCurrentIndex(currentIndex >= 0 && currentIndex < count ? currentIndex : -1);
+    list->update();
 }
 
 // ---------------------------------------------------------------------------------
@@ -284,7 +287,12 @@ QRadioButton* ParameterPage::addRadio(int k, const char* text, QWidget* parent)
             group->addButton(button);
         }
     }
-    connect(button, &QRadioButton::clicked, this, [this, k] { form_.selectRadio(k); });
+    // Checked by the user or by a restored window setting (never by syncFromForm, which
+    // blocks the signals): the form runs the handler unless the switch was on already.
+    connect(button, &QRadioButton::toggled, this, [this, k](bool checked) {
+        if (checked)
+            form_.selectRadio(k);
+    });
     radios_[k] = button;
     return button;
 }

@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace quorel::gui {
 
+class SiteList;
+
 // The box of a SpinEdit: filters keys through the form's character filters and limit,
 // selects its whole text when it receives the focus, and reports focus and arrow keys.
 class BoxLineEdit : public QLineEdit {
@@ -82,10 +84,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The one place where site lists are made and filled, so that the owner-drawn site
-// list can take the place of the plain combo box.
-QComboBox* createSiteList(QWidget* parent, const QString& objectName);
-// Items "site1" .. "site" + count (rebuilt only when the count changed) and the current item.
+// The one place where the pages make and fill their site lists: owner-drawn, each
+// item in the colour of its site's region of `model`.
+SiteList* createSiteList(QWidget* parent, const QString& objectName, const CircuitModel& model);
+// Items "site1" .. "site" + count (rebuilt only when the count changed) and the current
+// item; repainted, since the stimulus site and the regions may have moved.
 void fillSiteList(QComboBox* list, int count, int currentIndex);
 
 // A parameter page: a widget bound to the form. Subclasses build their controls with
@@ -109,7 +112,8 @@ protected:
     // One row: caption left, box, unit right.
     SpinEdit* addBoxRow(QGridLayout* grid, int row, int tag, const char* caption,
                         const char* unit = nullptr);
-    // RadioButtonK, forwarding a click to the form; `group` keeps a Yes/No pair exclusive.
+    // RadioButtonK: becoming checked (a click, a key, a restored setting) runs the
+    // form's handler; each Yes/No pair is exclusive.
     QRadioButton* addRadio(int k, const char* text, QWidget* parent);
     QLabel* addLabel(const char* text, QWidget* parent, const char* objectName = nullptr);
 

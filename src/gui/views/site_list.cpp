@@ -22,11 +22,11 @@ QColor colourOf(const CircuitModel* model, int index)
 }
 
 void drawSiteItem(QPainter* painter, const QRect& rect, const QColor& fill, const QString& text,
-                  bool focused, QPoint textOffset)
+                  const QColor& textColour, QPoint textOffset)
 {
     painter->save();
     painter->fillRect(rect, fill);
-    painter->setPen(SiteList::textColour(focused));
+    painter->setPen(textColour);
     painter->setClipRect(rect);
     painter->drawText(rect.adjusted(textOffset.x(), textOffset.y(), 0, 0),
                       Qt::AlignLeft | Qt::AlignTop, text);
@@ -48,7 +48,7 @@ void SiteItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                          option.state.testFlag(QStyle::State_HasFocus);
     painter->setFont(option.font);
     drawSiteItem(painter, option.rect, colourOf(*model_, index.row()), index.data().toString(),
-                 focused, *textOffset_);
+                 SiteList::textColour(focused), *textOffset_);
 }
 
 QSize SiteItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -109,7 +109,18 @@ void SiteList::paintEvent(QPaintEvent*)
         return;
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    drawSiteItem(&painter, field, itemColour(currentIndex()), currentText(), hasFocus(), textOffset_);
+    if (isEnabled()) {
+        drawSiteItem(&painter, field, itemColour(currentIndex()), currentText(), textColour(hasFocus()),
+                     textOffset_);
+        return;
+    }
+    // A list that cannot be chosen from shows its site faded, like any disabled control.
+    const QColor background = palette().color(QPalette::Disabled, QPalette::Button);
+    const QColor colour = itemColour(currentIndex());
+    const auto mix = [](int a, int b) { return (a + 3 * b) / 4; };
+    const QColor faded(mix(colour.red(), background.red()), mix(colour.green(), background.green()),
+                       mix(colour.blue(), background.blue()));
+    drawSiteItem(&painter, field, faded, currentText(), QColor(0x80, 0x80, 0x80), textOffset_);
 }
 
 }  // namespace quorel::gui

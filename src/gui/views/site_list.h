@@ -8,7 +8,7 @@
 // fillSiteChoosers / fillDisplaySiteLists report that the lists were refilled;
 // site() / setSite(k) to read and show a choice; siteChanged(k) on a user's choice.
 // The list repaints itself when shown; call update() after the stimulus site changes
-// while it is visible.
+// while it is visible. A disabled list shows its site faded.
 
 #include "model/circuit_model.h"
 

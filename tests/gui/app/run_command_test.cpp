@@ -81,6 +81,7 @@ struct RunCommandTest : ShellFixture {
         window = makeWindow();
         window->show();
         run().showErrorBox = [this](const QString& text) { errorBoxes << text; };
+        window->entryMessageDisplay = [this](QMessageBox::Icon, const QString& text) { errorBoxes << text; };
     }
 
     RunController& run() { return *window->runController; }

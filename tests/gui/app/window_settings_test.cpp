@@ -40,7 +40,10 @@ TEST_F(WindowSettingsTest, TheMainWindowStoresItsOptionsAtExitAndRestoresThemAtS
             "TSDIAppForm/CheckBox4.Checked,TSDIAppForm/CheckBox5.Checked,"
             "TSDIAppForm/RadioButtonS1.Checked,TSDIAppForm/RadioButtonS2.Checked"))
             << keys.toStdString();
-        EXPECT_TRUE(keys.contains("TSDIAppForm/CheckBoxERP.Checked")) << keys.toStdString();
+        for (const char* key : {"TSDIAppForm/CheckBoxERP.Checked", "TSDIAppForm/RadioButton9.Checked",
+                                "TSDIAppForm/RadioButton10.Checked", "TSDIAppForm/RadioButton11.Checked",
+                                "TSDIAppForm/RadioButton12.Checked"})
+            EXPECT_TRUE(keys.contains(key)) << key << " in " << keys.toStdString();
         QTest::mouseClick(page->CheckBox1, Qt::LeftButton, {}, QPoint(6, 8));
         QTest::mouseClick(page->CheckBox3, Qt::LeftButton, {}, QPoint(6, 8));
         page->CheckBox5->setChecked(true);   // stored even while disabled
