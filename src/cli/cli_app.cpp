@@ -16,7 +16,8 @@ namespace {
 const char* const kRunUsage =
     "quorel-cli run CIRCUIT.cir [--stimulus-site N] [--single | --train] [--revolutions N]\n"
     "               [--decrement-ms X] [--train-stimuli N] [--pacing-cl S] [--first-coupling S]\n"
-    "               [--clock S] [--on-warning continue|abort] [-o OUT.cir] [--csv OUT.csv] [-q]\n";
+    "               [--clock S] [--on-warning continue|abort] [--engine tick|event]\n"
+    "               [-o OUT.cir] [--csv OUT.csv] [-q]\n";
 const char* const kCheckUsage = "quorel-cli check CIRCUIT.cir\n";
 const char* const kDescribeUsage = "quorel-cli describe CIRCUIT.cir\n";
 const char* const kNewUsage =
@@ -38,6 +39,8 @@ const char* const kRunHelp =
     "    --clock S               scanning clock Q, s (0.0001-0.005)\n"
     "    --on-warning ANSWER     continue (default): print the warning and go on without\n"
     "                            further warnings; abort: end the run as \"start over\" does\n"
+    "    --engine KIND           event (default): the event-driven time loop; tick: the\n"
+    "                            tick-by-tick loop it is checked against (same results)\n"
     "    -o OUT.cir              save the circuit, its results and the history with this\n"
     "                            run's row in the \"(2) Original\" format\n"
     "    --csv OUT.csv           one row per scan step, revolution and site\n"

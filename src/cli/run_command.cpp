@@ -23,6 +23,7 @@ std::vector<OptionSpec> runOptionSpecs()
 {
     std::vector<OptionSpec> specs = protocolOptionSpecs();
     specs.push_back({"--on-warning", true});
+    specs.push_back({"--engine", true});
     specs.push_back({"-o", true});
     specs.push_back({"--csv", true});
     specs.push_back({"-q", false});
@@ -49,6 +50,14 @@ int runCommand(std::span<const std::string> words, CliIo& io)
         if (*answer != "continue" && *answer != "abort")
             return usageError(io, "--on-warning takes continue or abort, not '" + *answer + "'", "run");
         abortOnWarning = *answer == "abort";
+    }
+    // The event-driven loop gives the tick loop's results to the bit, only faster; the
+    // tick loop stays available as the reference.
+    EngineKind engine = EngineKind::Event;
+    if (const std::string* kind = command.value("--engine")) {
+        if (*kind != "tick" && *kind != "event")
+            return usageError(io, "--engine takes tick or event, not '" + *kind + "'", "run");
+        engine = *kind == "tick" ? EngineKind::Tick : EngineKind::Event;
     }
     const std::string* savePath = command.value("-o");
     const std::string* csvPath = command.value("--csv");
@@ -89,7 +98,7 @@ int runCommand(std::span<const std::string> words, CliIo& io)
                                 : 1;
     CliRunHooks hooks(io, hookOptions, session.session());
     auto state = createRunState();
-    const RunOutcome outcome = runProtocol(m, *state, results, hooks);
+    const RunOutcome outcome = runProtocol(m, *state, results, hooks, engine);
     io.out.flush();
     const int completed = hooks.endReport() ? hooks.endReport()->completedSteps : 0;
 

@@ -110,5 +110,24 @@ TEST(RunSaved, LoadingTheSavedSetGivesBackTheRunsResults)
     EXPECT_EQ(again.session().history.rows.size(), 2u);
 }
 
+TEST(RunEngines, TickAndEventLoopsWriteTheSameTable)
+{
+    ScratchFolder folder;
+    for (const char* example : {"default.cir", "two-dead-ends.cir", "decremental.cir"}) {
+        const std::string circuit = examplePath(example);
+        const CliResult tick = runTool({"run", circuit, "--stimulus-site", "5", "--engine", "tick",
+                                        "--csv", folder.file("tick.csv")});
+        const CliResult event = runTool({"run", circuit, "--stimulus-site", "5", "--engine", "event",
+                                         "--csv", folder.file("event.csv")});
+        ASSERT_EQ(tick.code, 0) << example << tick.err;
+        ASSERT_EQ(event.code, 0) << example << event.err;
+        EXPECT_EQ(tick.out, event.out) << example;
+        EXPECT_EQ(readBytes(folder.file("tick.csv")), readBytes(folder.file("event.csv"))) << example;
+    }
+    const CliResult wrong = runTool({"run", examplePath("default.cir"), "--engine", "fast"});
+    EXPECT_EQ(wrong.code, kExitUsage);
+    EXPECT_TRUE(contains(wrong.err, "--engine takes tick or event, not 'fast'")) << wrong.err;
+}
+
 }  // namespace
 }  // namespace quorel::cli
