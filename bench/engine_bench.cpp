@@ -9,44 +9,21 @@
 #include "model/circuit_construction.h"
 #include "model/conduction.h"
 
+#include "support/test_circuits.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace quorel;
 
-void rebuild(CircuitModel& m)
-{
-    rebuildCircuit(m);
-    estimateCycleLength(m);
-    setDiastolicIntervals(m);
-    computeCvConstants(m);
-}
-
+// The largest circuit with slow conduction: T = 0.84 s, so the scan is cut to 80 steps.
 std::unique_ptr<CircuitModel> largeCircuit()
 {
-    auto m = createModel();
-    m->equalSegments = 0;
-    m->circuitRadius = 0.04;
-    m->innerSiteCount = 40;
-    m->outerSiteCount = 42;
-    m->connectionSite = 38;
-    m->scarEntrySite = 60;
-    m->hasDelayPath = 1;
-    m->delaySegmentCount = 5;
-    m->hasDeadEnd1 = 1;
-    m->deadEnd1Site = 20;
-    m->deadEnd1SegmentCount = 5;
-    m->hasDeadEnd2 = 1;
-    m->deadEnd2Site = 30;
-    m->deadEnd2SegmentCount = 5;
-    m->stimulusSite = 12;
-    m->revolutionCount = 30;
-    m->clockStep = 0.0001;
-    m->scanDecrementMs = 10.0;
+    auto m = quorel::testing::largeProtocol();
     for (int x = 1; x < kSiteRows; ++x)
-        cv(*m, x) = 0.3;   // slow conduction: T = 0.84 s, so the scan is cut to 80 steps
-    rebuild(*m);
+        cv(*m, x) = 0.3;
+    refreshDerivedModel(*m);
     return m;
 }
 

@@ -11,45 +11,20 @@
 #include "model/circuit_construction.h"
 #include "model/conduction.h"
 
+#include "support/test_circuits.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace quorel;
+using quorel::testing::largeProtocol;
 
 std::unique_ptr<CircuitModel> defaultCircuit(int stimulationMode)
 {
     auto m = createModel();
     m->stimulusSite = 5;
     m->stimulationMode = stimulationMode;
-    return m;
-}
-
-std::unique_ptr<CircuitModel> largeProtocol()
-{
-    auto m = createModel();
-    m->equalSegments = 0;
-    m->circuitRadius = 0.04;
-    m->innerSiteCount = 40;
-    m->outerSiteCount = 42;
-    m->connectionSite = 38;
-    m->scarEntrySite = 60;
-    m->hasDelayPath = 1;
-    m->delaySegmentCount = 5;
-    m->hasDeadEnd1 = 1;
-    m->deadEnd1Site = 20;
-    m->deadEnd1SegmentCount = 5;
-    m->hasDeadEnd2 = 1;
-    m->deadEnd2Site = 30;
-    m->deadEnd2SegmentCount = 5;
-    m->stimulusSite = 12;
-    m->revolutionCount = 30;
-    m->clockStep = 0.0001;
-    m->scanDecrementMs = 10.0;
-    rebuildCircuit(*m);
-    estimateCycleLength(*m);
-    setDiastolicIntervals(*m);
-    computeCvConstants(*m);
     return m;
 }
 

@@ -6,6 +6,7 @@
 #include "cli_app.h"
 
 #include "engine/run_driver.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,32 +23,10 @@
 
 namespace quorel::cli::testing {
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorel-cli-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+using quorel::testing::fileExists;
+using quorel::testing::readBytes;
+using quorel::testing::ScratchFolder;
 
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-inline bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 inline bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 inline std::vector<std::string> linesOf(const std::string& text)
 {

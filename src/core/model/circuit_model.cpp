@@ -47,13 +47,18 @@ void applyFirstPushHeadless(CircuitModel& m)
         m.outerSiteCount = m.connectionSite - 2;
 }
 
-void buildDerivedModel(CircuitModel& m)
+void refreshDerivedModel(CircuitModel& m)
 {
     rebuildCircuit(m);
     estimateCycleLength(m);
     setDiastolicIntervals(m);
     computeCvConstants(m);
     runCircuitCheck(m);
+}
+
+void buildDerivedModel(CircuitModel& m)
+{
+    refreshDerivedModel(m);
     fillDisplaySiteLists(m);
     fillSiteChoosers(m);
 }

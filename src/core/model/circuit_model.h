@@ -146,8 +146,11 @@ void applyStartupDefaults(CircuitModel& m);
 // Step 4 without a window: what the first push through the boxes' rules yields
 // (innerSiteCount 0 -> 20, outerSiteCount = connectionSite - 2 with equal segments).
 void applyFirstPushHeadless(CircuitModel& m);
-// Step 10 (the model parts): rebuild, estimate, diastolic intervals, curve constants,
-// circuit check, site lists. Step 11 (parametersChanged = 0) is done by the caller.
+// The derived model after the parameters changed: rebuildCircuit, estimateCycleLength,
+// setDiastolicIntervals, computeCvConstants and the circuit check, in that order.
+void refreshDerivedModel(CircuitModel& m);
+// Step 10 (the model parts): refreshDerivedModel, then the site lists. Step 11
+// (parametersChanged = 0) is done by the caller.
 void buildDerivedModel(CircuitModel& m);
 
 // The whole start-up of the model without a window. The model is large (B alone is

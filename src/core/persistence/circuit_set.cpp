@@ -26,15 +26,6 @@ std::vector<std::string> SaveReport::messages() const
     return texts;
 }
 
-void refreshDerivedModel(CircuitModel& m)
-{
-    rebuildCircuit(m);
-    estimateCycleLength(m);
-    setDiastolicIntervals(m);
-    computeCvConstants(m);
-    runCircuitCheck(m);
-}
-
 LoadReport loadCircuitSet(const std::string& path, CircuitModel& m, RunResults& results,
                           SessionState& session)
 {

@@ -46,8 +46,4 @@ struct SaveReport {
 SaveReport saveCircuitSet(const std::string& path, CircuitModel& m, const RunResults& results,
                           const SessionState& session);
 
-// rebuildCircuit, estimateCycleLength, setDiastolicIntervals, computeCvConstants,
-// runCircuitCheck: the derived model from the parameters as they stand.
-void refreshDerivedModel(CircuitModel& m);
-
 }  // namespace quorel

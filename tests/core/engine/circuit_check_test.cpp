@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 using namespace quorel;
-using quorel::testing::rebuild;
 
 namespace {
 
@@ -38,7 +37,7 @@ void addDeadEnd1(CircuitModel& m, int site, int segments)
     m.hasDeadEnd1 = 1;
     m.deadEnd1Site = site;
     m.deadEnd1SegmentCount = segments;
-    rebuild(m);
+    refreshDerivedModel(m);
 }
 
 }  // namespace
@@ -50,7 +49,7 @@ TEST(CircuitCheck, DistanceOfExactlyTenMillisecondsIsNotReported)
     auto m = createModel();
     m->equalSegments = 0;
     m->outerInnerRatio = 3.0;
-    rebuild(*m);
+    refreshDerivedModel(*m);
     const double ctIn = m->innerSpacing / cv(*m, 1);
     erp(*m, 2) = erpExactlyTenMsAbove(ctIn);
     ASSERT_EQ(std::fabs(erp(*m, 2) - ctIn), 0.01);
@@ -100,7 +99,7 @@ TEST(CircuitCheck, PathwaySwitchedOffIsNotCheckedAtItsRememberedLastSite)
     m->deadEnd1Site = 0;
     m->hasDelayPath = 1;              // site 31 is now a delay-path site
     m->delaySegmentCount = 3;
-    rebuild(*m);
+    refreshDerivedModel(*m);
     ASSERT_EQ(m->deadEnd1LastSite, 31);
     const CircuitCheckReport report = runCircuitCheck(*m);
     EXPECT_TRUE(report.deadEndColumns.empty());
@@ -111,7 +110,7 @@ TEST(CircuitCheck, InnerSiteMatchingBothLoopRulesIsListedTwice)
 {
     auto m = createModel();   // equal inner and outer spacing
     erp(*m, 4) = m->innerSpacing / cv(*m, 4);
-    rebuild(*m);
+    refreshDerivedModel(*m);
     const CircuitCheckReport report = runCircuitCheck(*m);
     // Site 3 through erp[4] and site 4 through its own erp, each by the inner and the outer rule.
     EXPECT_EQ(labelsOf(report.loopColumns),
@@ -177,13 +176,13 @@ TEST(CircuitCheck, LampTurnsRedForMissingSegmentsAndSharedDeadEndSites)
     EXPECT_EQ(runCircuitCheck(*m).lamp, LampState::Blue);
 
     m->hasDelayPath = 1;   // switched on, no segments yet
-    rebuild(*m);
+    refreshDerivedModel(*m);
     CircuitCheckReport report = runCircuitCheck(*m);
     EXPECT_TRUE(report.Label152);
     EXPECT_EQ(report.lamp, LampState::Red);
     EXPECT_EQ(m->checkError, 1);
     m->delaySegmentCount = 2;
-    rebuild(*m);
+    refreshDerivedModel(*m);
     EXPECT_EQ(runCircuitCheck(*m).lamp, LampState::Blue);
     EXPECT_EQ(m->checkError, 0);
 
@@ -195,7 +194,7 @@ TEST(CircuitCheck, LampTurnsRedForMissingSegmentsAndSharedDeadEndSites)
     m->hasDeadEnd2 = 1;
     m->deadEnd2Site = 1;
     m->deadEnd2SegmentCount = 2;
-    rebuild(*m);
+    refreshDerivedModel(*m);
     ASSERT_EQ(m->deadEnd1Site, 21);
     ASSERT_EQ(m->deadEnd2Site, 21);
     m->deadEndConflict = 0;

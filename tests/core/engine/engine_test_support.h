@@ -12,20 +12,11 @@
 
 namespace quorel::testing {
 
-// Recomputes everything that depends on the parameters, as a page change does.
-inline void rebuild(CircuitModel& m)
-{
-    rebuildCircuit(m);
-    estimateCycleLength(m);
-    setDiastolicIntervals(m);
-    computeCvConstants(m);
-}
-
 inline void setAllErp(CircuitModel& m, double value)
 {
     for (int x = 1; x < kSiteRows; ++x)
         erp(m, x) = value;
-    rebuild(m);
+    refreshDerivedModel(m);
 }
 
 // Records every call in order; answers warnings from a script (Continue when it runs out).

@@ -71,7 +71,7 @@ TEST(LinkLists, NameExactlyTheSourcesTheKernelConsults)
         CircuitModel& m = *b.model;
         layout.shape(m);
         m.clockStep = 1.0;   // every arrival of the trials below falls in the tick at t = 10
-        rebuild(m);
+        refreshDerivedModel(m);
         b.start();
         RunState& st = *b.state;
         st.layout.stimulusSite = 0;

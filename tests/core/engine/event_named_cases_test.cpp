@@ -3,6 +3,7 @@
 // and the largest circuit.
 
 #include "event_test_support.h"
+#include "support/test_circuits.h"
 #include "model/session_state.h"
 #include "persistence/circuit_set.h"
 
@@ -144,7 +145,7 @@ TEST(EventEngineNamedCases, NoOuterLoop)
     m->deadEnd1SegmentCount = 2;
     m->deadEnd1Site = 1;   // hangs from the closing node, which is also the last outer site
     m->scarEntrySite = 21;
-    rebuild(*m);
+    refreshDerivedModel(*m);
     ASSERT_EQ(layoutOf(*m).lastOuterSite, layoutOf(*m).closingNode);
     expectAgreeOnStimulusSites(*m, "no outer loop");
 }
@@ -155,7 +156,7 @@ TEST(EventEngineNamedCases, SecondPathwayWithoutTheFirstLoadedFromAFile)
     written->hasDeadEnd2 = 1;
     written->deadEnd2SegmentCount = 3;
     written->deadEnd2Site = 7;
-    rebuild(*written);
+    refreshDerivedModel(*written);
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "quorel_event_second_pathway";
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "second.cir").string();
@@ -175,21 +176,9 @@ TEST(EventEngineNamedCases, SecondPathwayWithoutTheFirstLoadedFromAFile)
 
 TEST(EventEngineNamedCases, LargestCircuit)
 {
-    auto m = createModel();
-    m->equalSegments = 0;
-    m->circuitRadius = 0.04;
-    m->innerSiteCount = 40;
-    m->outerSiteCount = 42;
-    m->connectionSite = 38;
-    m->scarEntrySite = 60;
-    m->hasDelayPath = 1, m->delaySegmentCount = 5;
-    m->hasDeadEnd1 = 1, m->deadEnd1SegmentCount = 5, m->deadEnd1Site = 20;
-    m->hasDeadEnd2 = 1, m->deadEnd2SegmentCount = 5, m->deadEnd2Site = 30;
-    m->stimulusSite = 12;
-    m->revolutionCount = 30;
-    m->scanDecrementMs = 10.0;
-    m->clockStep = 0.001;
-    rebuild(*m);
+    auto m = quorel::testing::largeProtocol();
+    m->clockStep = 0.001;   // the differential runs stay quick; the benchmark takes 0.0001 s
+    refreshDerivedModel(*m);
     ASSERT_EQ(m->totalSiteCount, 98);
     ASSERT_EQ(scanStepCount(m->estimatedCycleLength, m->scanDecrementMs), 51);
     expectEnginesAgree(*m, kContinue, "98 sites, single stimuli");

@@ -69,7 +69,7 @@ TEST(PredictSiteStep, NamesTheFirstTickAtWhichTheKernelChangesAnything)
         }
         for (int x = 1; x < kSiteRows; ++x)
             erp(m, x) = 0.02 + 0.001 * (x % 7);   // some conduction times exceed the ERP
-        rebuild(m);
+        refreshDerivedModel(m);
         b.start();
         RunState& st = *b.state;
         const double Q = st.layout.clockStep;

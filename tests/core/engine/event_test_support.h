@@ -246,7 +246,7 @@ inline RandomCase randomCase(CaseRandom& r, double clockStep, bool single, doubl
         c.trainStimulusCount = r.integer(1, 25);
         c.pacingCycleLength = r.chance(0.1) ? r.uniform(0.001, 0.05) : r.uniform(0.05, 0.99);
         c.firstCouplingInterval = r.uniform(0.001, 1.0);
-        rebuild(c);
+        refreshDerivedModel(c);
         c.stimulusSite = r.integer(1, c.totalSiteCount);
 
         while (tickLoopSiteSteps(c) > budget) {

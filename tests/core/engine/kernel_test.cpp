@@ -7,7 +7,6 @@
 
 using namespace quorel;
 using quorel::testing::KernelBench;
-using quorel::testing::rebuild;
 
 namespace {
 
@@ -65,7 +64,7 @@ TEST(ComputeArrival, RefractoryWarningComparesWithTheEnteredErpUntilTheSiteIsAct
 {
     KernelBench b;
     erp(*b.model, 3) = 0.01;   // below the conduction time of 0.0126 s
-    rebuild(*b.model);
+    refreshDerivedModel(*b.model);
     b.start();
     const double sp = b.model->innerSpacing;
     b.at(100, 3);
@@ -113,7 +112,7 @@ TEST(ComputeArrival, WarningAnswersAbortOrSilenceTheRun)
         b.model->circuitRadius = 0.01;   // a cycle length of 0.12 s: ERPs of 0.08 s
         quorel::testing::setAllErp(*b.model, 0.08);
         erp(*b.model, 3) = 0.001;     // and a refractory condition in the same evaluation
-        rebuild(*b.model);
+        refreshDerivedModel(*b.model);
         b.hooks.answers = {c.answer};
         b.start();
         const double sp = b.model->innerSpacing;
@@ -144,7 +143,7 @@ TEST(ComputeArrival, SegmentWithoutPositiveVelocityConductsNothingAndWarnsOfNoth
     for (double n1 : {0.0, -5.0}) {   // v = 0 (infinite time) and v < 0 (negative time)
         KernelBench b;
         erp(*b.model, 3) = 0.001;
-        rebuild(*b.model);
+        refreshDerivedModel(*b.model);
         N1(*b.model, 2) = n1;
         b.start();
         b.at(100, 3);
@@ -231,7 +230,7 @@ TEST(SelectActivation, SharedConnectionSiteHearsOnlyTheFirstPathway)
     m.hasDeadEnd2 = 1;
     m.deadEnd2Site = 5;
     m.deadEnd2SegmentCount = 2;   // sites 32, 33
-    rebuild(m);
+    refreshDerivedModel(m);
     b.start();
     b.at(200, 5);
     b.site(4).activationCode = 0.0;
@@ -376,7 +375,7 @@ TEST(PropagatePaths, DelayAndDeadEndSitesFollowTheirOwnRules)
     m.hasDeadEnd1 = 1;
     m.deadEnd1Site = 5;
     m.deadEnd1SegmentCount = 2;   // sites 32, 33
-    rebuild(m);
+    refreshDerivedModel(m);
     b.start();
     b.at(300, 30);
 

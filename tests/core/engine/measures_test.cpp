@@ -6,7 +6,6 @@
 
 using namespace quorel;
 using quorel::testing::KernelBench;
-using quorel::testing::rebuild;
 
 // The planes below are written by hand. With every sf 0 both velocity factors of a
 // collision are the entered C.V. 0.5, so the collision formulas reduce to
@@ -67,7 +66,7 @@ TEST(AntidromicPenetration, DeadEndVariantCountsRetrogradeSitesBelowTheConnectio
     m.deadEnd1Site = 5;
     m.deadEnd1SegmentCount = 2;   // sites 30, 31
     m.stimulusSite = 31;
-    rebuild(m);
+    refreshDerivedModel(m);
     b.start();
     const double sp = m.innerSpacing;
     b.state->activationCount[5] = 3;
@@ -147,7 +146,7 @@ TEST(StepMeasures, FusionAlwaysAntidromicOnlyAfterACaptureOrInATrain)
         m.deadEnd1Site = connection;
         m.deadEnd1SegmentCount = 2;
         m.stimulusSite = 31;
-        rebuild(m);
+        refreshDerivedModel(m);
         b.start();
         b.state->capturedFlag = 1;
         b.state->activationCount[connection] = 2;

@@ -8,7 +8,6 @@
 
 using namespace quorel;
 using quorel::testing::RecordingHooks;
-using quorel::testing::rebuild;
 using quorel::testing::setAllErp;
 
 namespace {
@@ -172,7 +171,7 @@ TEST(RunProtocol, FusionIsMeasuredInStepsWithoutCapture)
     for (int x = 22; x <= 29; ++x)
         run.model->B[0][x][fieldCv] = 0.3;   // a slow outer loop
     run.model->scarEntrySite = 29;
-    rebuild(*run.model);
+    refreshDerivedModel(*run.model);
     ASSERT_EQ(run.go(), RunOutcome::Completed);
     // The inner front reaches site 10 first and enters site 29 retrogradely; it meets
     // the outer front 0.6 of a segment before site 28: 0.6 / 8 of the outer loop.
@@ -194,7 +193,7 @@ TEST(RunProtocol, DelayAndDeadEndSitesAreBothPropagated)
     m.hasDeadEnd1 = 1;
     m.deadEnd1Site = 5;
     m.deadEnd1SegmentCount = 2;   // sites 32, 33, from site 5
-    rebuild(m);
+    refreshDerivedModel(m);
     ASSERT_EQ(run.go(), RunOutcome::Completed);
     const double ct = m.innerSpacing / 0.5;
     const struct {
@@ -343,7 +342,7 @@ TEST(RunProtocol, ContinueSilencesBothKindsForTheRestOfTheRun)
         erp(m, 7) = 0.001;
         if (fastSegment)
             cv(m, 2) = 0.9;
-        rebuild(m);
+        refreshDerivedModel(m);
     };
     ProtocolRun refractoryOnly;
     circuit(*refractoryOnly.model, false);

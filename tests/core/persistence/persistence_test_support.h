@@ -3,6 +3,7 @@
 // text edits by line and field, and a comparison of two models.
 
 #include "model/circuit_model.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,50 +19,6 @@
 
 namespace quorel::testing {
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorel-persist-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            found.push_back(entry.path().filename().string());
-        std::sort(found.begin(), found.end());
-        return found;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline void writeBytes(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
 
 // Lines of a CR LF text, without their line ends.
 inline std::vector<std::string> linesOf(const std::string& text)
