@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <type_traits>
 
 namespace quorel {
 
@@ -138,7 +139,8 @@ bool RecordReader::keyword(std::string_view word)
     return true;
 }
 
-bool RecordReader::real(int field, double& value)
+template <typename Number>
+bool RecordReader::number(int field, Number& value, const char* kindOfNumber)
 {
     if (problem_)
         return false;
@@ -148,36 +150,28 @@ bool RecordReader::real(int field, double& value)
     if (text.empty())
         return fail(field, "the value is missing");
     const std::string_view digits = unsigned_part(text);
-    double parsed = 0.0;
+    Number parsed{};
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
     if (error == std::errc::result_out_of_range)
         return fail(field, quotedField(text) + " is out of range");
     if (error != std::errc() || end != digits.data() + digits.size())
-        return fail(field, quotedField(text) + " is not a number");
-    if (!std::isfinite(parsed))
-        return fail(field, quotedField(text) + " is not a finite number");
+        return fail(field, quotedField(text) + " is not " + kindOfNumber);
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(parsed))
+            return fail(field, quotedField(text) + " is not a finite number");
+    }
     value = parsed;
     return true;
 }
 
+bool RecordReader::real(int field, double& value)
+{
+    return number(field, value, "a number");
+}
+
 bool RecordReader::integer(int field, int& value)
 {
-    if (problem_)
-        return false;
-    if (field < 1 || field > fieldCount_)
-        return fail(field, "no such field");
-    const std::string_view text = fields_[static_cast<std::size_t>(field - 1)];
-    if (text.empty())
-        return fail(field, "the value is missing");
-    const std::string_view digits = unsigned_part(text);
-    int parsed = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (error == std::errc::result_out_of_range)
-        return fail(field, quotedField(text) + " is out of range");
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return fail(field, quotedField(text) + " is not a whole number");
-    value = parsed;
-    return true;
+    return number(field, value, "a whole number");
 }
 
 bool RecordReader::intRange(int field, int value, int lowest, int highest, std::string_view what)

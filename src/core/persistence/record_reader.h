@@ -48,6 +48,9 @@ public:
     const std::optional<FileProblem>& problem() const { return problem_; }
 
 private:
+    template <typename Number>
+    bool number(int field, Number& value, const char* kindOfNumber);
+
     std::string_view rest_;
     int lineNumber_ = 0;
     std::array<std::string_view, kMaxFields> fields_{};
