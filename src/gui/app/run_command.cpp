@@ -60,13 +60,9 @@ void RunController::showError(const QString& text)
 
 void RunController::GoCalcClick()
 {
+    // The window has already run the exit rules of the box being typed in (every
+    // command that reads the model goes through TSDIAppForm::runCommand).
     stopRequested = 1;
-    // A box still being typed into counts with the value its exit rules give it.
-    const EntryOutcome edited = window_.form().finishEditing();
-    if (!edited.accepted) {
-        showError(QString::fromStdString(edited.error));
-        return;
-    }
     CircuitModel& m = window_.model();
     const CircuitCheckReport check = runCircuitCheck(m);
     if (window_.checkPage)
