@@ -1,4 +1,3 @@
-// The engine first: RunState has a member that Qt's keyword macros would swallow.
 #include "engine/run_driver.h"
 #include "engine/run_hooks.h"
 #include "engine/run_state.h"

@@ -7,10 +7,6 @@
 //
 // The run happens on the window's thread inside GoCalcClick; the window stays usable
 // through one pass of the event loop per scan step and through the modal warning dialog.
-//
-// The engine's headers are not included here: RunState has a member that Qt's keyword
-// macros would swallow. A file that needs RunState includes "engine/run_state.h" before
-// any Qt header.
 
 #include "app/main_window.h"
 #include "dialogs/warning_dialog.h"

@@ -3,7 +3,6 @@
 // warning dialog with its three choices, browsing the steps, "display ERP",
 // "selected-10", and restoring a protocol from the history list.
 
-// The engine first: RunState has a member that Qt's keyword macros would swallow.
 #include "engine/run_driver.h"
 #include "engine/run_state.h"
 
