@@ -143,6 +143,8 @@ private:
     void correctSilently();
     EntryOutcome applyRules(int tag);
     void rulesOf(int tag, const StructureSnapshot& before);
+    // The box's plain upper entry limit (parameter_limits); true when it corrected.
+    bool applyUpperLimit(int tag);
     void edit4Rules(const StructureSnapshot& before);
     void edit5Rules(const StructureSnapshot& before);
     void edit6Rules();

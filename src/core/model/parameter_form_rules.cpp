@@ -2,6 +2,7 @@
 #include "model/parameter_form.h"
 
 #include "model/circuit_construction.h"
+#include "model/parameter_limits.h"
 
 namespace quorel {
 
@@ -12,10 +13,6 @@ void ParameterForm::rulesOf(int tag, const StructureSnapshot& before)
     case 1:
         if (m.circuitRadius > m.cardiacRadius)
             showValue(1, m.cardiacRadius);
-        break;
-    case 2:
-        if (m.cardiacRadius > 0.5)
-            showValue(2, 0.5);
         break;
     case 3:
         if (m.outerInnerRatio != 1.0)
@@ -34,18 +31,6 @@ void ParameterForm::rulesOf(int tag, const StructureSnapshot& before)
     case 8:
         edit8Rules(before);
         break;
-    case 9:
-        if (m.delayDistanceCm > 5)
-            showValue(9, 5);
-        break;
-    case 12:
-        if (m.deadEnd1DistanceCm > 5)
-            showValue(12, 5);
-        break;
-    case 15:
-        if (m.deadEnd2DistanceCm > 5)
-            showValue(15, 5);
-        break;
     case 10:
     case 13:
     case 16:
@@ -55,34 +40,23 @@ void ParameterForm::rulesOf(int tag, const StructureSnapshot& before)
     case 14:
         deadEndSiteRules(tag);
         break;
-    case 19:
-        if (m.clockStep > 0.005)
-            showValue(19, 0.005);
-        break;
-    case 20:
-        if (m.revolutionCount > 30)
-            showValue(20, 30);
-        break;
-    case 21:
-        if (m.trainStimulusCount > 25)
-            showValue(21, 25);
-        break;
-    case 23:
-        if (m.pacingCycleLength >= 1)
-            showValue(23, 0.99);
-        break;
-    case 24:
-        // "At most 1": 1 itself stands, so showing it does not start the rule again.
-        if (m.firstCouplingInterval > 1)
-            showValue(24, 1);
-        break;
-    case 25:
-        if (m.scanDecrementMs > 100)
-            showValue(25, 100);
-        break;
     default:
+        // Boxes whose only rule is their upper limit: distances, clock, protocol. Edit24's
+        // limit is "at most 1", so showing 1 does not start the rule again.
+        applyUpperLimit(tag);
         break;
     }
+}
+
+bool ParameterForm::applyUpperLimit(int tag)
+{
+    const auto box = parameterBox(tag);
+    if (!box)
+        return false;
+    const auto corrected = upperEntryCorrection(*box, boxValue(m_, *box));
+    if (corrected)
+        showValue(tag, *corrected);
+    return corrected.has_value();
 }
 
 // A correction kept in the model while the box keeps the typed text: the user is
@@ -96,8 +70,7 @@ void ParameterForm::edit4Rules(const StructureSnapshot& before)
 {
     CircuitModel& m = m_;
     int& n = m.innerSiteCount;
-    if (n > 40)
-        showValue(4, 40);
+    applyUpperLimit(4);
     if (n == 0)
         n = 20;
     if (n < 10) {
@@ -135,8 +108,7 @@ void ParameterForm::edit5Rules(const StructureSnapshot& before)
     CircuitModel& m = m_;
     int& c = m.connectionSite;
     int& n = m.innerSiteCount;
-    if (c > 38)
-        showValue(5, 38);
+    applyUpperLimit(5);
     if (n == 0)
         n = 20;
     if (c > n - 2)
@@ -199,8 +171,7 @@ void ParameterForm::edit8Rules(const StructureSnapshot& before)
     CircuitModel& m = m_;
     int& outer = m.outerSiteCount;
     const int n = m.innerSiteCount;
-    if (outer > 42)
-        showValue(8, 42);
+    applyUpperLimit(8);
     if (outer == 0)
         outer = 10;
     if (outer < 7)
@@ -222,11 +193,7 @@ void ParameterForm::edit8Rules(const StructureSnapshot& before)
 
 void ParameterForm::pathCountRules(int tag, const StructureSnapshot& before)
 {
-    int& count = tag == 10 ? m_.delaySegmentCount
-                 : tag == 13 ? m_.deadEnd1SegmentCount
-                             : m_.deadEnd2SegmentCount;
-    if (count > 5)
-        showValue(tag, 5);
+    applyUpperLimit(tag);
     evaluateLampNow();
     markChanged(before);
     refreshScheme(false);

@@ -21,7 +21,17 @@ struct ParameterBox {
     int decimals = 0;             // decimals shown after a spin step
     int CircuitModel::*intField = nullptr;
     double CircuitModel::*realField = nullptr;
+    // The upper entry limit enforced while the user types: a value above entryMaximum
+    // (at or above it when correctsAtMaximum) becomes entryCorrection, shown in the box.
+    // 0: the box has no plain upper limit (its limits depend on other parameters).
+    double entryMaximum = 0.0;
+    double entryCorrection = 0.0;
+    bool correctsAtMaximum = false;
 };
+
+// Applies the box's plain upper entry limit to `value`; returns the corrected value, or
+// nothing when the value stands.
+std::optional<double> upperEntryCorrection(const ParameterBox& box, double value);
 
 // The box with tag N, or nothing for a tag that names no parameter box (7, 17, 18, 22).
 std::optional<ParameterBox> parameterBox(int tag);

@@ -4,6 +4,7 @@
 #include "model/parameter_limits.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace quorel;
 
@@ -60,4 +61,19 @@ TEST(CircuitModel, ParameterBoxesCarryTheirRanges)
         setBoxValue(*m, box, 7.0);
         EXPECT_EQ(boxValue(*m, box), 7.0) << box.name;
     }
+}
+
+TEST(CircuitModel, UpperEntryLimitsAreData)
+{
+    struct Case { int tag; double typed; std::optional<double> corrected; };
+    const Case cases[] = {
+        {2, 0.5, std::nullopt}, {2, 0.51, 0.5},        {4, 41, 40},   {5, 39, 38},
+        {8, 43, 42},            {9, 5.1, 5},           {13, 6, 5},    {19, 0.0051, 0.005},
+        {20, 30, std::nullopt}, {21, 26, 25},          {23, 1, 0.99}, {23, 0.99, std::nullopt},
+        {24, 1, std::nullopt},  {24, 1.01, 1},         {25, 101, 100},
+        {1, 0.9, std::nullopt},   // the circuit radius is limited by the cardiac radius instead
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(upperEntryCorrection(parameterBox(c.tag).value(), c.typed), c.corrected)
+            << "Edit" << c.tag << " " << c.typed;
 }
