@@ -41,16 +41,21 @@ QVBoxLayout* pageLayout(QWidget* page, QLabel* answer, QGridLayout* boxes)
 
 }  // namespace
 
-DeadEnd1Page::DeadEnd1Page(ParameterForm& form, QWidget* parent) : ParameterPage(form, "TabSheet_de1", parent)
+QGridLayout* DeadEndPage::pathwayBoxes(int firstTag)
 {
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(6);
     boxes->setVerticalSpacing(4);
-    addBoxRow(boxes, 0, 11, "site connected to dead-end pathway ----------------------------->");
-    addBoxRow(boxes, 1, 12, "distance from dead-end site to circuit ---------------------------->", "cm");
-    addBoxRow(boxes, 2, 13, "number of segments in the dead-end pathway (1-5)------->");
+    addBoxRow(boxes, 0, firstTag, "site connected to dead-end pathway ----------------------------->");
+    addBoxRow(boxes, 1, firstTag + 1, "distance from dead-end site to circuit ---------------------------->", "cm");
+    addBoxRow(boxes, 2, firstTag + 2, "number of segments in the dead-end pathway (1-5)------->");
     boxes->setColumnStretch(3, 1);
+    return boxes;
+}
 
+DeadEnd1Page::DeadEnd1Page(ParameterForm& form, QWidget* parent) : DeadEndPage(form, "TabSheet_de1", parent)
+{
+    QGridLayout* boxes = pathwayBoxes(11);
     QVBoxLayout* page = pageLayout(
         this, addLabel("Do you want a dead-end pathway? ------------------------------------> Yes", this), boxes);
     Label25 = addValueLine(page, this, "sites1 to", "Label25", "is inner circuit");
@@ -67,16 +72,9 @@ void DeadEnd1Page::syncFromForm()
     Label28->setText(QString::fromStdString(labels.Label28));
 }
 
-DeadEnd2Page::DeadEnd2Page(ParameterForm& form, QWidget* parent) : ParameterPage(form, "TabSheet_de2", parent)
+DeadEnd2Page::DeadEnd2Page(ParameterForm& form, QWidget* parent) : DeadEndPage(form, "TabSheet_de2", parent)
 {
-    auto* boxes = new QGridLayout;
-    boxes->setHorizontalSpacing(6);
-    boxes->setVerticalSpacing(4);
-    addBoxRow(boxes, 0, 14, "site connected to dead-end pathway ----------------------------->");
-    addBoxRow(boxes, 1, 15, "distance from dead-end site to circuit ---------------------------->", "cm");
-    addBoxRow(boxes, 2, 16, "number of segments in the dead-end pathway (1-5)------->");
-    boxes->setColumnStretch(3, 1);
-
+    QGridLayout* boxes = pathwayBoxes(14);
     QVBoxLayout* page = pageLayout(
         this, addLabel("Do you want a second dead-end pathway? -----------------------> Yes", this), boxes);
     Label34 = addValueLine(page, this, "sites1 to", "Label34", "is inner circuit");

@@ -4,11 +4,21 @@
 
 #include "pages/spin_edit.h"
 
+class QGridLayout;
 class QLabel;
 
 namespace quorel::gui {
 
-class DeadEnd1Page : public ParameterPage {
+// What both pathway pages share: the three boxes with their captions.
+class DeadEndPage : public ParameterPage {
+    Q_OBJECT
+protected:
+    using ParameterPage::ParameterPage;
+    // The pathway's site, distance and number of segments (Edit11..13 or Edit14..16).
+    QGridLayout* pathwayBoxes(int firstTag);
+};
+
+class DeadEnd1Page : public DeadEndPage {
     Q_OBJECT
 public:
     explicit DeadEnd1Page(ParameterForm& form, QWidget* parent = nullptr);
@@ -18,7 +28,7 @@ public:
     QLabel* Label28 = nullptr;   // connectionSite
 };
 
-class DeadEnd2Page : public ParameterPage {
+class DeadEnd2Page : public DeadEndPage {
     Q_OBJECT
 public:
     explicit DeadEnd2Page(ParameterForm& form, QWidget* parent = nullptr);
