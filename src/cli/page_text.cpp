@@ -67,23 +67,23 @@ std::vector<std::string> checkPageLines(const CircuitCheckReport& report, bool d
         if (shown)
             lines.emplace_back(text);
     };
-    add(report.Label91, "***** ERROR *****");
+    add(report.Label91, CheckCaption::Label91);
     if (report.gridsVisible) {
-        add(report.Label90, "The conduction time");
-        add(report.Label89, "from site to site");
+        add(report.Label90, CheckCaption::Label90);
+        add(report.Label89, CheckCaption::Label89);
         appendGrid(lines, report.loopColumns);
-        add(report.Label84, "The conduction time from the ");
-        add(report.Label87, "dead-end pathway site to site");
+        add(report.Label84, CheckCaption::Label84);
+        add(report.Label87, CheckCaption::Label87);
         appendGrid(lines, report.deadEndColumns);
     }
-    add(report.Label85, "are whithin 10 msec of the refractory period at one of the sites");
-    add(report.Label86, "This may allow inappropriate activition of a site during antidromic");
-    add(report.Label88, "wavefront propagation");
-    add(report.Label151, "***** WARNING *****");
-    add(report.Label146, "Stimulus site is outside inner loop ");
-    add(report.Label148, "----> antidromic activation will not be calculated");
-    add(report.Label149, "Dead-end pathway containing stimulus site is not connected to inner loop");
-    add(report.Label150, "----> antidromic activation will not be calculated");
+    add(report.Label85, CheckCaption::Label85);
+    add(report.Label86, CheckCaption::Label86);
+    add(report.Label88, CheckCaption::Label88);
+    add(report.Label151, CheckCaption::Label151);
+    add(report.Label146, CheckCaption::Label146);
+    add(report.Label148, CheckCaption::Label148);
+    add(report.Label149, CheckCaption::Label149);
+    add(report.Label150, CheckCaption::Label150);
     for (const std::string& reason : checkErrorReasons(report, deadEndConflict))
         lines.push_back(reason);
     return lines;
@@ -93,13 +93,13 @@ std::vector<std::string> checkErrorReasons(const CircuitCheckReport& report, boo
 {
     std::vector<std::string> reasons;
     if (report.Label152)
-        reasons.emplace_back("input number of segments from site1 to QRS onset");
+        reasons.emplace_back(CheckCaption::Label152);
     if (report.Label153)
-        reasons.emplace_back("input number of segments in the dead-end pathway");
+        reasons.emplace_back(CheckCaption::Label153);
     if (report.Label154)
-        reasons.emplace_back("input number of segments in the second dead-end pathway");
+        reasons.emplace_back(CheckCaption::Label154);
     if (deadEndConflict)
-        reasons.emplace_back("two dead-end pathways cannot be connected to the same site");
+        reasons.emplace_back(CheckCaption::Label79);
     return reasons;
 }
 

@@ -30,6 +30,28 @@ struct CircuitCheckReport {
     LampState lamp = LampState::Blue;
 };
 
+// Captions of the labels of the page "check", shown by the window and printed by the
+// command-line tool.
+namespace CheckCaption {
+inline constexpr const char* Label79 = "two dead-end pathways cannot be connected to the same site";
+inline constexpr const char* Label84 = "The conduction time from the ";
+inline constexpr const char* Label85 = "are whithin 10 msec of the refractory period at one of the sites";
+inline constexpr const char* Label86 = "This may allow inappropriate activition of a site during antidromic";
+inline constexpr const char* Label87 = "dead-end pathway site to site";
+inline constexpr const char* Label88 = "wavefront propagation";
+inline constexpr const char* Label89 = "from site to site";
+inline constexpr const char* Label90 = "The conduction time";
+inline constexpr const char* Label91 = "***** ERROR *****";
+inline constexpr const char* Label146 = "Stimulus site is outside inner loop ";
+inline constexpr const char* Label148 = "----> antidromic activation will not be calculated";
+inline constexpr const char* Label149 = "Dead-end pathway containing stimulus site is not connected to inner loop";
+inline constexpr const char* Label150 = "----> antidromic activation will not be calculated";
+inline constexpr const char* Label151 = "***** WARNING *****";
+inline constexpr const char* Label152 = "input number of segments from site1 to QRS onset";
+inline constexpr const char* Label153 = "input number of segments in the dead-end pathway";
+inline constexpr const char* Label154 = "input number of segments in the second dead-end pathway";
+}  // namespace CheckCaption
+
 // Row titles of SGBS and SGBS2.
 extern const char* const kCheckRowTitles[4];
 

@@ -21,7 +21,7 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet_bs"));
 
-    Label91 = makeLabel("Label91", "***** ERROR *****");
+    Label91 = makeLabel("Label91", CheckCaption::Label91);
     QPalette red = Label91->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Label91->setPalette(red);
@@ -29,28 +29,26 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent)
     bold.setBold(true);
     Label91->setFont(bold);
 
-    Label90 = makeLabel("Label90", "The conduction time");
-    Label89 = makeLabel("Label89", "from site to site");
-    Label84 = makeLabel("Label84", "The conduction time from the ");
-    Label87 = makeLabel("Label87", "dead-end pathway site to site");
+    Label90 = makeLabel("Label90", CheckCaption::Label90);
+    Label89 = makeLabel("Label89", CheckCaption::Label89);
+    Label84 = makeLabel("Label84", CheckCaption::Label84);
+    Label87 = makeLabel("Label87", CheckCaption::Label87);
     SGBS2 = makeGrid("SGBS2");
     SGBS = makeGrid("SGBS");
-    Label85 = makeLabel("Label85", "are whithin 10 msec of the refractory period at one of the sites");
-    Label86 = makeLabel("Label86",
-                        "This may allow inappropriate activition of a site during antidromic");
-    Label88 = makeLabel("Label88", "wavefront propagation");
+    Label85 = makeLabel("Label85", CheckCaption::Label85);
+    Label86 = makeLabel("Label86", CheckCaption::Label86);
+    Label88 = makeLabel("Label88", CheckCaption::Label88);
 
-    Label151 = makeLabel("Label151", "***** WARNING *****");
+    Label151 = makeLabel("Label151", CheckCaption::Label151);
     Label151->setFont(bold);
-    Label146 = makeLabel("Label146", "Stimulus site is outside inner loop ");
-    Label148 = makeLabel("Label148", "----> antidromic activation will not be calculated");
-    Label149 = makeLabel("Label149",
-                         "Dead-end pathway containing stimulus site is not connected to inner loop");
-    Label150 = makeLabel("Label150", "----> antidromic activation will not be calculated");
-    Label152 = makeLabel("Label152", "input number of segments from site1 to QRS onset");
-    Label153 = makeLabel("Label153", "input number of segments in the dead-end pathway");
-    Label154 = makeLabel("Label154", "input number of segments in the second dead-end pathway");
-    Label79 = makeLabel("Label79", "two dead-end pathways cannot be connected to the same site");
+    Label146 = makeLabel("Label146", CheckCaption::Label146);
+    Label148 = makeLabel("Label148", CheckCaption::Label148);
+    Label149 = makeLabel("Label149", CheckCaption::Label149);
+    Label150 = makeLabel("Label150", CheckCaption::Label150);
+    Label152 = makeLabel("Label152", CheckCaption::Label152);
+    Label153 = makeLabel("Label153", CheckCaption::Label153);
+    Label154 = makeLabel("Label154", CheckCaption::Label154);
+    Label79 = makeLabel("Label79", CheckCaption::Label79);
     for (QLabel* arrow : {Label148, Label150})
         arrow->setContentsMargins(20, 0, 0, 0);
 

@@ -1,5 +1,7 @@
 #include "pages/dead_end_pages.h"
 
+#include "engine/circuit_check.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,8 +10,6 @@
 namespace quorel::gui {
 
 namespace {
-
-const char* const kConflictText = "two dead-end pathways cannot be connected to the same site";
 
 // "caption" [value] "caption": one line of orientation text with its value label.
 QLabel* addValueLine(QVBoxLayout* lines, QWidget* page, const char* before, const char* valueName,
@@ -81,7 +81,7 @@ DeadEnd2Page::DeadEnd2Page(ParameterForm& form, QWidget* parent) : DeadEndPage(f
     Label37 = addValueLine(page, this, "inner and outer loop connect at site", "Label37", nullptr);
     Label39 = addValueLine(page, this, "first dead-end pathway is connected to site", "Label39", nullptr);
     page->addSpacing(10);
-    conflictMessage = addLabel(kConflictText, this, "DeadEndConflictMessage");
+    conflictMessage = addLabel(CheckCaption::Label79, this, "DeadEndConflictMessage");
     conflictMessage->setStyleSheet(QStringLiteral("color: #ff0000;"));
     page->addWidget(conflictMessage);
     page->addStretch(1);
