@@ -1,25 +1,22 @@
-# The two commands of the README: `make run` builds and starts Quorel,
-# `make test` builds everything and runs every test. Both install what is missing first.
+# Shortcuts for those who like make; the README's commands (scripts/run, scripts/test) need only
+# bash and install make with everything else.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
-JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+export BUILD_DIR BUILD_TYPE
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup build run test bench clean
 
 setup:
 	@bash scripts/setup
 
-configure: setup
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+build:
+	@bash scripts/build
 
-build: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
+run:
+	@bash scripts/run
 
-run: build
-	$(BUILD_DIR)/src/gui/quorel
-
-test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j $(JOBS)
+test:
+	@bash scripts/test
 
 bench: build
 	$(BUILD_DIR)/bench/quorel_bench

@@ -3,6 +3,7 @@
 #include "cli_run_hooks.h"
 #include "cli_test_support.h"
 
+#include <cctype>
 #include <regex>
 
 namespace quorel::cli {
@@ -64,6 +65,11 @@ struct Override {
     int CircuitModel::*integer;
     double expected;
 };
+void PrintTo(const Override& o, std::ostream* os)
+{
+    for (const std::string& option : o.options)
+        *os << option << ' ';
+}
 class Overrides : public RunCommand, public ::testing::WithParamInterface<Override> {};
 
 TEST_P(Overrides, PassTheBoxLimitsAndReportCorrections)
@@ -103,7 +109,23 @@ INSTANTIATE_TEST_SUITE_P(
                  &M::firstCouplingInterval, nullptr, 1},
         Override{{"--pacing-cl", "0.25"}, "note: --pacing-cl is used by trains; this protocol uses single stimuli",
                  &M::pacingCycleLength, nullptr, 0.25},
-        Override{{"--stimulus-site", "29", "--train"}, nullptr, nullptr, &M::stimulusSite, 29}));
+        Override{{"--stimulus-site", "29", "--train"}, nullptr, nullptr, &M::stimulusSite, 29}),
+    // "--clock 0.01" is named clock_0_01.
+    [](const ::testing::TestParamInfo<Override>& info) {
+        std::string name;
+        for (const std::string& option : info.param.options) {
+            if (!name.empty())
+                name += '_';
+            for (char c : option) {
+                const bool keep = std::isalnum(static_cast<unsigned char>(c)) != 0;
+                if (keep)
+                    name += c;
+                else if (!name.empty() && name.back() != '_')
+                    name += '_';
+            }
+        }
+        return name;
+    });
 
 TEST_F(RunCommand, UsageErrorsStopBeforeAnythingIsWritten)
 {

@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/application_font.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 
@@ -28,6 +29,7 @@ int runApplication(QApplication& app, const ApplicationHooks& hooks)
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Quorel"));
+    ensureProportionalFont(app);
     initQuorelResources();
 
     TSDIAppForm window(hooks.shell);

@@ -91,6 +91,13 @@ QColor SiteList::itemColour(int index) const
     return colourOf(model_, index);
 }
 
+QRect SiteList::faceRect() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+}
+
 QColor SiteList::textColour(bool focused)
 {
     return focused ? QColor(0x00, 0x00, 0xFF) : QColor(Qt::black);
@@ -107,8 +114,7 @@ void SiteList::paintEvent(QPaintEvent*)
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     if (currentIndex() < 0)
         return;
-    const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect field = faceRect();
     if (isEnabled()) {
         drawSiteItem(&painter, field, itemColour(currentIndex()), currentText(), textColour(hasFocus()),
                      textOffset_);

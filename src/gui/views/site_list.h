@@ -51,6 +51,8 @@ public:
 
     // siteColour(index + 1, highlight) as a colour; white without a model.
     QColor itemColour(int index) const;
+    // Where the closed list draws its chosen site (inside the frame, left of the arrow).
+    QRect faceRect() const;
     // Item text colour: blue for the focused item, black otherwise.
     static QColor textColour(bool focused);
 

@@ -227,7 +227,14 @@ INSTANTIATE_TEST_SUITE_P(Boxes, UpperLimitTest,
                                            LimitCase{19, "0.009", "0.005"}, LimitCase{23, "1", "0.99"},
                                            LimitCase{23, "3", "0.99"}, LimitCase{24, "1", "1"},
                                            LimitCase{24, "1.5", "1"}, LimitCase{25, "150", "100"},
-                                           LimitCase{11, "45", "29"}));
+                                           LimitCase{11, "45", "29"}),
+                         [](const ::testing::TestParamInfo<LimitCase>& info) {
+                             std::string typed = info.param.typed;
+                             for (char& c : typed)
+                                 if (c == '.')
+                                     c = '_';
+                             return "Edit" + std::to_string(info.param.tag) + "_" + typed;
+                         });
 
 TEST_F(ParameterFormTest, CardiacRadiusBelowCircuitRadiusWaitsForThePageChange)
 {

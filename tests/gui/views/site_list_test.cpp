@@ -146,11 +146,7 @@ TEST(SiteList, OpenListAndClosedFaceShowTheColours)
     list.setSite(5);
 
     // The closed face shows the chosen site in its colour.
-    QStyleOptionComboBox option;
-    option.initFrom(&list);
-    option.editable = false;
-    const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                     QStyle::SC_ComboBoxEditField, &list);
+    const QRect field = list.faceRect();
     const QImage face = list.grab().toImage();
     EXPECT_EQ(face.pixelColor(field.right() - 1, field.bottom() - 1), QColor(0xFF, 0x00, 0x00));
 
