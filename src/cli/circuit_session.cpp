@@ -31,13 +31,14 @@ LoadReport CircuitSession::load(const std::string& path)
     std::copy(std::begin(m.displayedSites), std::end(m.displayedSites), displayed.begin());
     std::copy(std::begin(m.ecgChannelSite), std::end(m.ecgChannelSite), channels.begin());
 
-    m.parametersChanged = 1;
+    markCircuitChanged(m);
     m.loadingFile = 1;
     form_->applyLoadedCircuit();
     form_->selectRadio(m.displayAllSites == 1 ? 12 : 11);
     form_->selectRadio(m.stimulationMode == 1 ? 9 : 10);
     m.loadingFile = 0;
     m.parametersChanged = 0;
+    m.stimulusResetPending = 0;
 
     std::copy(displayed.begin(), displayed.end(), std::begin(m.displayedSites));
     std::copy(channels.begin(), channels.end(), std::begin(m.ecgChannelSite));

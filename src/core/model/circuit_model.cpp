@@ -12,10 +12,9 @@ namespace quorel {
 void applyStartupDefaults(CircuitModel& m)
 {
     // 1. The site lists are built during start-up.
-    m.parametersChanged = 1;
     // 2. Defaults; the two loop counts start at 0 and are set by the first push.
     m = CircuitModel{};
-    m.parametersChanged = 1;
+    markCircuitChanged(m);
     m.innerSiteCount = 0;
     m.outerSiteCount = 0;
     // 3. ECG channel colours.
@@ -35,6 +34,14 @@ void applyStartupDefaults(CircuitModel& m)
         site = 1;
     for (int& site : m.ecgChannelSite)
         site = 1;
+}
+
+void markCircuitChanged(CircuitModel& m)
+{
+    m.parametersChanged = 1;
+    m.stimulusResetPending = 1;
+    m.siteChoosersStale = 1;
+    m.displayListsStale = 1;
 }
 
 void applyFirstPushHeadless(CircuitModel& m)

@@ -96,6 +96,11 @@ struct CircuitModel {
 
     // --- state flags (0 or 1) ---
     int parametersChanged = 0;
+    // What a change of the circuit leaves to the page changes after it, each done once, so
+    // that a stimulus site or a display choice made after that page change is kept:
+    int stimulusResetPending = 0;   // clear the history, stimulus back on site 1
+    int siteChoosersStale = 0;      // ComboBoxS, ComboBoxMOV, ComboBoxE1..E16 list the old sites
+    int displayListsStale = 0;      // ComboBox1..ComboBox10 list the old sites
     int loadingFile = 0;
     int formShown = 0;
     int schemeWindowOpen = 0;
@@ -143,6 +148,9 @@ inline double N1(const CircuitModel& m, int x) { return m.B[planeN1][x][fieldCur
 // pages, so that the application can run the same steps with its controls in between.
 // Steps 1 to 3 and 6 to 8: flags, defaults, B plane 0, display and channel sites.
 void applyStartupDefaults(CircuitModel& m);
+// A value that shapes the circuit changed: parametersChanged, and the duties of the next
+// page changes (the stimulus reset and the refill of every site list).
+void markCircuitChanged(CircuitModel& m);
 // Step 4 without a window: what the first push through the boxes' rules yields
 // (innerSiteCount 0 -> 20, outerSiteCount = connectionSite - 2 with equal segments).
 void applyFirstPushHeadless(CircuitModel& m);

@@ -109,6 +109,7 @@ RebuildResult ParameterForm::runStartup()
     // Step 10, then step 11.
     RebuildResult result = buildDerivedAndPush();
     m_.parametersChanged = 0;
+    m_.stimulusResetPending = 0;
     return result;
 }
 
@@ -181,7 +182,18 @@ EntryOutcome ParameterForm::editChange(int tag, std::string_view text)
     if (!parameterBox(tag))
         return {};
     boxes_[tag].text = std::string(text);
-    return applyRules(tag);
+    const EntryOutcome outcome = applyRules(tag);
+    // A refused text is not what the box stands for: after the message it shows the
+    // stored value again.
+    if (!outcome.accepted)
+        showStoredValue(tag);
+    return outcome;
+}
+
+void ParameterForm::showStoredValue(int tag)
+{
+    const ParameterBox box = *parameterBox(tag);
+    boxes_[tag].text = boxValueText(box, boxValue(m_, box));
 }
 
 void ParameterForm::writeBox(int tag, const std::string& text)
@@ -235,8 +247,10 @@ EntryOutcome ParameterForm::editExit(int tag)
     const std::string text = boxes_[tag].text;
     if (tag == 4 || tag == 5 || tag == 6 || tag == 8) {
         const auto value = parseInteger(text);
-        if (!value)
+        if (!value) {
+            showStoredValue(tag);
             return {false, invalidIntegerMessage(text)};
+        }
         // The final lower bounds. The box shows the value it stands for, also where the
         // typed digit was taken silently while the user was still typing.
         if (tag == 4 && *value <= 10)
@@ -248,9 +262,16 @@ EntryOutcome ParameterForm::editExit(int tag)
         if (tag == 8 && *value <= 6)
             showValue(8, 7);
     }
-    // Every spin box keeps its value within its own range when it is left.
+    // Every spin box keeps its value within its own range when it is left; the boxes of
+    // a path that is off keep their 0.
+    if (boxOfPathOff(tag)) {
+        showStoredValue(tag);
+        return {};
+    }
     const auto value = boxTextValue(*box, boxes_[tag].text);
-    if (value && (*value < box->minimum || *value > box->maximum))
+    if (!value)
+        showStoredValue(tag);   // a box left empty shows what it stands for
+    else if (*value < box->minimum || *value > box->maximum)
         showValue(tag, std::clamp(*value, box->minimum, box->maximum));
     return {};
 }

@@ -140,6 +140,8 @@ private:
     // Writes text into EditN and runs its rules (the cascade).
     void writeBox(int tag, const std::string& text);
     void showValue(int tag, double value);
+    // The box's text becomes its stored value's, without running its rules.
+    void showStoredValue(int tag);
     void correctSilently();
     EntryOutcome applyRules(int tag);
     void rulesOf(int tag, const StructureSnapshot& before);
@@ -150,6 +152,8 @@ private:
     void edit6Rules();
     void edit8Rules(const StructureSnapshot& before);
     void pathCountRules(int tag, const StructureSnapshot& before);
+    // Edit9..Edit16 of a delay path or dead-end pathway that is switched off.
+    bool boxOfPathOff(int tag) const;
     void deadEndSiteRules(int tag);
     void scarSiteIntoRange();
     void setOuterLoopHint(bool alsoLoopPage);

@@ -21,8 +21,10 @@ PageChangeResult ParameterForm::OnTabChange(FormPage newPage)
     const bool param2 = newPage == FormPage::TabSheet_dc;
 
     // 1. (window) EditE1 disabled, ECG labels redrawn.
-    // 2. A changed circuit invalidates the history and the stimulus site.
-    if (m_.parametersChanged == 1) {
+    // 2. A changed circuit invalidates the history and the stimulus site, once: a site
+    // chosen after this page change is the one the next run stimulates.
+    if (m_.stimulusResetPending == 1) {
+        m_.stimulusResetPending = 0;
         session_.history.rows.clear();
         result.historyCleared = true;
         m_.stimulusSite = 1;

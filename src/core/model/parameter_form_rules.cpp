@@ -191,8 +191,35 @@ void ParameterForm::edit8Rules(const StructureSnapshot& before)
     refreshScheme(false);
 }
 
+bool ParameterForm::boxOfPathOff(int tag) const
+{
+    switch (tag) {
+    case 9:
+    case 10:
+        return m_.hasDelayPath != 1;
+    case 11:
+    case 12:
+    case 13:
+        return m_.hasDeadEnd1 != 1;
+    case 14:
+    case 15:
+    case 16:
+        return m_.hasDeadEnd2 != 1;
+    default:
+        return false;
+    }
+}
+
 void ParameterForm::pathCountRules(int tag, const StructureSnapshot& before)
 {
+    // A path that is off has no segments, whatever reaches its box.
+    if (boxOfPathOff(tag)) {
+        if (boxValue(m_, *parameterBox(tag)) != 0.0)
+            showValue(tag, 0);
+        markChanged(before);
+        refreshScheme(false);
+        return;
+    }
     applyUpperLimit(tag);
     evaluateLampNow();
     markChanged(before);
@@ -232,7 +259,7 @@ void ParameterForm::setOuterLoopHint(bool alsoLoopPage)
 void ParameterForm::markChanged(const StructureSnapshot& before)
 {
     if (m_.loadingFile != 1 && !(structureOf(m_) == before))
-        m_.parametersChanged = 1;
+        markCircuitChanged(m_);
 }
 
 void ParameterForm::refreshScheme(bool onlyWhenAllowed)

@@ -9,8 +9,9 @@ std::string siteItemText(int index)
 
 bool fillSiteChoosers(CircuitModel& m)
 {
-    if (m.parametersChanged != 1)
+    if (m.siteChoosersStale != 1)
         return false;
+    m.siteChoosersStale = 0;
     m.siteChooserItemCount = m.totalSiteCount;
     if (m.loadingFile != 1)
         m.stimulusSite = 1;
@@ -23,8 +24,9 @@ bool fillSiteChoosers(CircuitModel& m)
 
 bool fillDisplaySiteLists(CircuitModel& m)
 {
-    if (m.parametersChanged != 1)
+    if (m.displayListsStale != 1)
         return false;
+    m.displayListsStale = 0;
     m.displayListItemCount = m.totalSiteCount;
     for (int k = 1; k <= 10; ++k)
         m.displayedSites[k] = 1;

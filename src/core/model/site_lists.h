@@ -10,10 +10,11 @@ namespace quorel {
 // Item text of list index i (site i + 1): "site12" for index 11.
 std::string siteItemText(int index);
 
-// ComboBoxS, ComboBoxMOV and ComboBoxE1..E16. Does nothing unless parametersChanged;
-// returns whether the lists were refilled (the window then rebuilds its combo boxes).
+// ComboBoxS, ComboBoxMOV and ComboBoxE1..E16, once after each change of the circuit
+// (siteChoosersStale); returns whether the lists were refilled (the window then rebuilds
+// its combo boxes). A refill puts the stimulus and every ECG channel on site 1.
 bool fillSiteChoosers(CircuitModel& m);
-// ComboBox1..ComboBox10 and the displayed sites of the result sheet; same condition.
+// ComboBox1..ComboBox10 and the displayed sites of the result sheet (displayListsStale).
 bool fillDisplaySiteLists(CircuitModel& m);
 
 }  // namespace quorel

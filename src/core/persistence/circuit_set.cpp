@@ -36,7 +36,9 @@ LoadReport loadCircuitSet(const std::string& path, CircuitModel& m, RunResults& 
         return report;
     }
     report.loaded = true;
-    m.parametersChanged = 1;
+    // The site lists are refilled for the loaded numbering; the loaded stimulus site and
+    // history stand.
+    markCircuitChanged(m);
     m.loadingFile = 1;
     session.history.rows.clear();
 
@@ -46,6 +48,7 @@ LoadReport loadCircuitSet(const std::string& path, CircuitModel& m, RunResults& 
 
     m.loadingFile = 0;
     m.parametersChanged = 0;
+    m.stimulusResetPending = 0;
     return report;
 }
 

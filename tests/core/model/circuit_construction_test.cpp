@@ -173,7 +173,7 @@ TEST(CircuitConstruction, DescriptionOfTheDefaultCircuit)
     EXPECT_FALSE(lines[5].enabled);
 }
 
-TEST(SiteLists, RefillOnlyWhileParametersChanged)
+TEST(SiteLists, RefillOnceAfterEachChangeOfTheCircuit)
 {
     auto m = createModel();
     m->stimulusSite = 7;
@@ -181,17 +181,22 @@ TEST(SiteLists, RefillOnlyWhileParametersChanged)
     EXPECT_FALSE(fillSiteChoosers(*m));
     EXPECT_EQ(m->stimulusSite, 7);
 
-    m->parametersChanged = 1;
+    markCircuitChanged(*m);
     m->loadingFile = 1;
     EXPECT_TRUE(fillSiteChoosers(*m));
     EXPECT_EQ(m->stimulusSite, 7);   // a file being loaded keeps its stimulus site
     EXPECT_EQ(m->ecgChannelSite[3], 1);
+    m->ecgChannelSite[3] = 9;
+    EXPECT_FALSE(fillSiteChoosers(*m));   // once per change: a later choice stands
+    EXPECT_EQ(m->ecgChannelSite[3], 9);
 
     m->loadingFile = 0;
+    markCircuitChanged(*m);
     m->displayedSites[4] = 12;
     EXPECT_TRUE(fillSiteChoosers(*m));
     EXPECT_TRUE(fillDisplaySiteLists(*m));
     EXPECT_EQ(m->stimulusSite, 1);
     EXPECT_EQ(m->displayedSites[4], 1);
+    EXPECT_FALSE(fillDisplaySiteLists(*m));
     EXPECT_EQ(siteItemText(11), "site12");
 }

@@ -98,19 +98,32 @@ INSTANTIATE_TEST_SUITE_P(
                                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PageChangeTest, AfterAStructuralChangeEveryPageChangeResetsTheStimulusSiteUntilARun)
+TEST_F(PageChangeTest, AfterAStructuralChangeOnlyTheNextPageChangeResetsTheStimulusSite)
 {
     type(4, "25");
-    form.OnTabChange(FormPage::TabSheet_des2);
-    form.ComboBoxSChange(6);
-    EXPECT_EQ(m.stimulusSite, 7);
-    form.OnTabChange(FormPage::TabSheet_param4);
+    // The first page change after the change goes elsewhere; "param3" still gets its
+    // lists for the new numbering when it is shown.
+    EXPECT_TRUE(form.OnTabChange(FormPage::TabSheet_des).historyCleared);
     EXPECT_EQ(m.stimulusSite, 1);
-
-    m.parametersChanged = 0;   // what the start of a run does
+    EXPECT_TRUE(form.OnTabChange(FormPage::TabSheet_des2).siteChoosersRefilled);
+    EXPECT_EQ(m.siteChooserItemCount, 25 + 7 + 1);
     form.ComboBoxSChange(6);
-    form.OnTabChange(FormPage::TabSheet_des2);
+    session.history.rows.resize(1);
+    // The site chosen after it is kept by every later page change, the run's own
+    // change to "result" among them.
+    for (FormPage page : {FormPage::TabSheet_param4, FormPage::TabSheet_des2, FormPage::TabSheet_res1}) {
+        const PageChangeResult result = form.OnTabChange(page);
+        EXPECT_FALSE(result.historyCleared);
+        EXPECT_FALSE(result.siteChoosersRefilled);
+    }
     EXPECT_EQ(m.stimulusSite, 7);
+    EXPECT_EQ(session.history.rows.size(), 1u);
+    EXPECT_EQ(m.parametersChanged, 1);   // until the next run
+
+    // Another change of the circuit resets once more.
+    type(5, "12");
+    form.OnTabChange(FormPage::TabSheet_des2);
+    EXPECT_EQ(m.stimulusSite, 1);
 }
 
 TEST_F(PageChangeTest, SwitchesThatChangeTheNumberingMarkTheCircuitChanged)
@@ -227,7 +240,7 @@ TEST_F(PageChangeTest, LoadingPassesTheFileThroughTheBoxesWithoutDefaults)
     // What a file reader leaves in the model: a circuit with a delay path, a first
     // dead-end pathway and an outer loop of its own.
     m.loadingFile = 1;
-    m.parametersChanged = 1;
+    markCircuitChanged(m);
     m.stimulusSite = 9;
     m.outerInnerRatio = 1.5;
     m.innerSiteCount = 24;

@@ -255,16 +255,19 @@ TEST_F(ParameterFormTest, CardiacRadiusBelowCircuitRadiusWaitsForThePageChange)
 
 TEST_F(ParameterFormTest, InvalidTextLeavesTheValueAndRunsNoRule)
 {
+    // After the message every refused box shows its stored value again.
     EntryOutcome outcome = form.editChange(1, ".");
     EXPECT_FALSE(outcome.accepted);
     EXPECT_EQ(outcome.error, "'.' is not a valid floating point value");
     EXPECT_EQ(m.circuitRadius, 0.02);
+    EXPECT_EQ(box(1), "0.02");
 
     outcome = form.editChange(4, "2x");   // pasted
     EXPECT_FALSE(outcome.accepted);
     EXPECT_EQ(outcome.error, "'2x' is not a valid integer value");
     EXPECT_EQ(m.innerSiteCount, 20);
     EXPECT_EQ(m.connectionSite, 10);
+    EXPECT_EQ(box(4), "20");
 
     // An empty box keeps the stored value; leaving it empty is refused by the exit rule.
     EXPECT_TRUE(form.editChange(5, "").accepted);
@@ -272,7 +275,38 @@ TEST_F(ParameterFormTest, InvalidTextLeavesTheValueAndRunsNoRule)
     outcome = form.editExit(5);
     EXPECT_FALSE(outcome.accepted);
     EXPECT_EQ(outcome.error, "'' is not a valid integer value");
-    EXPECT_TRUE(form.editExit(9).accepted);   // the other boxes have no exit rule to refuse
+    EXPECT_EQ(box(5), "10");
+    form.editChange(19, "");
+    EXPECT_TRUE(form.editExit(19).accepted);   // the other boxes have no exit rule to refuse
+    EXPECT_EQ(box(19), "0.001");
+}
+
+TEST_F(ParameterFormTest, APathThatIsOffKeepsNoSegmentsWhateverItsBoxesReceive)
+{
+    // Typed, stepped or left at the spin minimum: the count of a path that is off stays 0,
+    // and its connection site keeps what the switch left.
+    form.selectRadio(5);
+    form.selectRadio(6);
+    for (int tag : {10, 13, 16}) {
+        type(tag, "3");
+        EXPECT_EQ(box(tag), "0") << "Edit" << tag;
+        form.editClick(tag, SpinDirection::Up);
+        form.editExit(tag);
+        EXPECT_EQ(box(tag), "0") << "Edit" << tag;
+    }
+    for (int tag : {11, 14}) {   // 0 below the spin minimum, and the stored default
+        const std::string before = box(tag);
+        form.editEnter(tag);
+        form.editExit(tag);
+        EXPECT_EQ(box(tag), before) << "Edit" << tag;
+    }
+    EXPECT_EQ(m.delaySegmentCount + m.deadEnd1SegmentCount + m.deadEnd2SegmentCount, 0);
+    EXPECT_EQ(m.deadEnd1Site, 0);
+    // Switched on, the path takes its defaults and its box rules again.
+    form.selectRadio(3);
+    EXPECT_EQ(m.delaySegmentCount, 3);
+    type(10, "4");
+    EXPECT_EQ(m.delaySegmentCount, 4);
 }
 
 TEST_F(ParameterFormTest, LeavingABoxKeepsItWithinItsSpinRange)
