@@ -6,17 +6,19 @@
 
 namespace quorel {
 
-StatusBarGeometry statusBarGeometry(int W)
+StatusBarGeometry statusBarGeometry(int W, int timeTextWidth)
 {
+    const int extra = std::max(0, timeTextWidth + 2 - kDesignStatusTimeRoom);
     StatusBarGeometry g;
-    g.panelWidths[0] = std::max(0, W - 143);
+    g.panelWidths[0] = std::max(0, W - 143 - extra);
     for (int i = 1; i < kStatusPanelCount; ++i)
         g.panelWidths[i] = kDesignStatusPanelWidths[i];
+    g.panelWidths[3] += extra;
     g.hint = {4, 4};
-    g.checkLamp = {W - 140, 3};
-    g.captureLamp = {W - 95, 3};
-    g.time = {W - 65, 4};
-    g.timeClear = {W - 69, 3, W - 13, 21};
+    g.checkLamp = {W - 140 - extra, 3};
+    g.captureLamp = {W - 95 - extra, 3};
+    g.time = {W - 65 - extra, 4};
+    g.timeClear = {W - 69 - extra, 3, W - 13, 21};
     return g;
 }
 

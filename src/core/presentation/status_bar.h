@@ -36,9 +36,17 @@ struct StatusBarGeometry {
     PixelRect timeClear;      // cleared before the run driver writes a new time
 };
 
-// The places for a status bar W pixels wide; the first panel takes what the other
-// three leave (W - 143), never less than nothing.
-StatusBarGeometry statusBarGeometry(int statusBarWidth);
+// The time text the time panel is sized for: 30 revolutions of a VT cycle length of more
+// than five minutes. A longer time is drawn narrower, never cut.
+constexpr const char* kWidestStatusTime = "9999.9999";
+// Room for the time text in the panel of the design (from its left edge to the size grip).
+constexpr int kDesignStatusTimeRoom = 52;
+
+// The places for a status bar W pixels wide; the first panel takes what the other three
+// leave (W - 143), never less than nothing. `timeTextWidth`, the width of
+// kWidestStatusTime in the panel's font, widens the time panel where the design's 52
+// pixels are too few; the lamps and the first panel give way to the left.
+StatusBarGeometry statusBarGeometry(int statusBarWidth, int timeTextWidth = 0);
 
 // Names of the lamp bitmaps.
 const char* checkLampImage(LampState lamp);

@@ -375,6 +375,22 @@ QPixmap glyph(Glyph g)
     return QPixmap::fromImage(*it);
 }
 
+QIcon toolIcon(const QPixmap& glyphPixmap)
+{
+    QImage faded = glyphPixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < faded.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(faded.scanLine(y));
+        for (int x = 0; x < faded.width(); ++x) {
+            // Grey of the glyph's own lightness, lifted towards white, a third opaque.
+            const int grey = 160 + qGray(line[x]) * 95 / 255;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 3);
+        }
+    }
+    QIcon icon(glyphPixmap);
+    icon.addPixmap(QPixmap::fromImage(faded), QIcon::Disabled);
+    return icon;
+}
+
 QPixmap namedImage(const QString& name)
 {
     static const QHash<QString, Glyph> names = {

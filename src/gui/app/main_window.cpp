@@ -85,7 +85,13 @@ TSDIAppForm::TSDIAppForm(ShellOptions options, QWidget* parent)
     placeAtStart();
 }
 
-TSDIAppForm::~TSDIAppForm() = default;
+TSDIAppForm::~TSDIAppForm()
+{
+    // The pages and their open cell editors read the model, the session and the results,
+    // which are members and would die before the window's children: the pages go first.
+    formBinding_.reset();
+    delete takeCentralWidget();
+}
 
 void TSDIAppForm::createPages()
 {
@@ -137,7 +143,8 @@ bool TSDIAppForm::isPageVisible(Page page) const
 
 void TSDIAppForm::selectPage(Page page)
 {
-    PageControl1->setCurrentIndex(page);
+    // A hidden page is never opened, not even from code.
+    PageControl1->selectReachable(page);
 }
 
 Page TSDIAppForm::currentPage() const

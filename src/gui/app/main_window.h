@@ -109,6 +109,14 @@ public:
     QAction* commandAction(Command command) const;
     QToolButton* commandButton(Command command) const;   // null for Save As
 
+    // --- while a calculation runs ---
+    // Nothing that shapes the circuit or the protocol can be changed, so that the model a
+    // run reads is the model its results are shown with: the parameter pages and the
+    // commands that read or replace the model (Open, Save, Save As, Print) are disabled.
+    // Browsing the results, the other pages and the window's own controls stay live.
+    void setCalculationLock(bool locked);
+    bool calculationLocked() const { return calculationLocked_; }
+
     // --- status bar ---
     void refreshStatusBar();            // lamps and time repainted from the data
     void showRunTime(double seconds);   // the run driver's clock: stored and painted at once
@@ -264,6 +272,8 @@ private:
     std::array<CommandBinding, static_cast<size_t>(Command::Count)> commands_;
     std::array<QWidget*, PageCount> pages_ = {};
     bool shutDown_ = false;
+    bool calculationLocked_ = false;
+    void applyCommandState(Command command);
 
     // ==== Parameter pages (parameter_pages_installation.cpp, page_change.cpp) ====
     void bindFormToWindow();

@@ -6,6 +6,9 @@
 #include "dialogs/about_box.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QStatusTipEvent>
+#include <QToolTip>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -20,6 +23,33 @@ QAction* addItem(QMenu* menu, const char* name, const char* caption)
     item->setObjectName(QString::fromLatin1(name));
     return item;
 }
+
+// A tool button shows its hint only while its command is available: a hint on a greyed
+// button would promise a command that does nothing.
+class HintsWhileEnabled : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* button = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::ToolTip:
+        case QEvent::StatusTip:
+            return !button->isEnabled();
+        case QEvent::EnabledChange:
+            if (!button->isEnabled() && button->underMouse()) {
+                QToolTip::hideText();
+                QStatusTipEvent clear{QString()};
+                QCoreApplication::sendEvent(button->parentWidget(), &clear);
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+};
 
 QAction* addSeparator(QMenu* menu, const char* name)
 {
@@ -79,8 +109,10 @@ QToolButton* TSDIAppForm::addToolButton(const char* name, const char* hint, QPix
     button->setAutoRaise(true);   // flat until the mouse is over it
     button->setFixedSize(kToolButtonSize, kToolButtonSize);
     button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    button->setIcon(QIcon(glyphPixmap));
+    button->setIcon(toolIcon(glyphPixmap));
     setHint(button, QString::fromUtf8(hint));
+    static HintsWhileEnabled* const hints = new HintsWhileEnabled(QCoreApplication::instance());
+    button->installEventFilter(hints);
     button->setFocusPolicy(Qt::NoFocus);   // a tool button never takes the focus from the memo or a box
     return button;
 }
@@ -147,12 +179,39 @@ void TSDIAppForm::createToolBar()
 
 void TSDIAppForm::setCommandHandler(Command command, std::function<void()> handler)
 {
+    commands_[static_cast<size_t>(command)].handler = std::move(handler);
+    applyCommandState(command);
+}
+
+namespace {
+
+// Commands that read or replace the model a running calculation works on.
+bool waitsForTheCalculation(Command command)
+{
+    return command == Command::Open || command == Command::Save || command == Command::SaveAs ||
+           command == Command::Print;
+}
+
+}  // namespace
+
+void TSDIAppForm::applyCommandState(Command command)
+{
     CommandBinding& binding = commands_[static_cast<size_t>(command)];
-    const bool available = static_cast<bool>(handler);
-    binding.handler = std::move(handler);
+    const bool available =
+        static_cast<bool>(binding.handler) && !(calculationLocked_ && waitsForTheCalculation(command));
     binding.item->setEnabled(available);
     if (binding.button)
         binding.button->setEnabled(available);
+}
+
+void TSDIAppForm::setCalculationLock(bool locked)
+{
+    calculationLocked_ = locked;
+    for (Page page : {TabSheet_general, TabSheet_Out, TabSheet_delay, TabSheet_de1, TabSheet_de2,
+                      TabSheet_dc, TabSheet_des2, TabSheet_param4})
+        pageWidget(page)->setEnabled(!locked);
+    for (int c = 0; c < static_cast<int>(Command::Count); ++c)
+        applyCommandState(static_cast<Command>(c));
 }
 
 QAction* TSDIAppForm::commandAction(Command command) const
@@ -168,7 +227,7 @@ QToolButton* TSDIAppForm::commandButton(Command command) const
 void TSDIAppForm::runCommand(Command command)
 {
     const CommandBinding& binding = commands_[static_cast<size_t>(command)];
-    if (!binding.handler)
+    if (!binding.handler || (calculationLocked_ && waitsForTheCalculation(command)))
         return;
     // A command that reads the model takes what the box being typed in holds, after the
     // box's exit rules; a box holding no number stops it with the message.

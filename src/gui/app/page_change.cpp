@@ -2,6 +2,8 @@
 // work) and every page that shows the model follows.
 #include "app/main_window.h"
 
+#include "app/page_control.h"
+
 #include "app/status_panels.h"
 #include "model/parameter_form.h"
 #include "pages/check_page.h"
@@ -13,7 +15,10 @@ namespace quorel::gui {
 
 void TSDIAppForm::OnTabChange(int index)
 {
-    if (index < 0 || index >= PageCount)
+    // A change that was already followed by another, or to a page being handed over
+    // because it is hidden, is not a page the user sees.
+    if (index < 0 || index >= PageCount || index != PageControl1->currentIndex() ||
+        !PageControl1->pageTabBar()->isReachable(index))
         return;
     const Page page = static_cast<Page>(index);
     // The memo gives the Edit menu back when it takes the focus again.

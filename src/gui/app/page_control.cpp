@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QStyleOptionTab>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace quorel::gui {
@@ -90,6 +93,57 @@ QSize PageTabBar::sizeHint() const
 QSize PageTabBar::minimumSizeHint() const
 {
     return QSize(tabWidth(), sizeHint().height());
+}
+
+bool PageTabBar::isReachable(int index) const
+{
+    return index >= 0 && index < count() && isTabVisible(index) && isTabEnabled(index);
+}
+
+int PageTabBar::reachableNeighbour(int from, int step) const
+{
+    const int n = count();
+    if (n == 0)
+        return from;
+    int index = from;
+    for (int i = 0; i < n; ++i) {
+        index = ((index + step) % n + n) % n;
+        if (isReachable(index))
+            return index;
+    }
+    return from;
+}
+
+void PageTabBar::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        const int step = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+        const int next = reachableNeighbour(currentIndex(), step);
+        if (next != currentIndex())
+            setCurrentIndex(next);
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        const int next = reachableNeighbour(key == Qt::Key_Home ? count() - 1 : 0, key == Qt::Key_Home ? 1 : -1);
+        if (next != currentIndex())
+            setCurrentIndex(next);
+        event->accept();
+        return;
+    }
+    QTabBar::keyPressEvent(event);
+}
+
+void PageTabBar::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    if (delta != 0) {
+        const int next = reachableNeighbour(currentIndex(), delta > 0 ? -1 : 1);
+        if (next != currentIndex())
+            setCurrentIndex(next);
+    }
+    event->accept();
 }
 
 void PageTabBar::setHovered(int index)
@@ -203,8 +257,68 @@ void PageTabBar::leaveEvent(QEvent* event)
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent), bar_(new PageTabBar(this))
 {
     setTabBar(bar_);
-    // Rows rotate when another row's tab is chosen: lay the page out again.
-    connect(this, &QTabWidget::currentChanged, bar_, [this] { bar_->update(); });
+    // Rows rotate when another row's tab is chosen: lay the page out again. A hidden page
+    // that became current by a route of Qt's own hands over at once (the window ignores
+    // the stale change).
+    connect(this, &QTabWidget::currentChanged, bar_, [this](int index) {
+        if (index >= 0 && !bar_->isReachable(index)) {
+            const int back = bar_->isReachable(lastReachable_) ? lastReachable_
+                                                               : bar_->reachableNeighbour(index, 1);
+            if (back != index) {
+                setCurrentIndex(back);
+                return;
+            }
+        }
+        lastReachable_ = index;
+        bar_->update();
+    });
+    // The page keys work wherever the focus is in the window: tables and lists would
+    // otherwise take Ctrl+Tab and Ctrl+PageDown for their own cursor.
+    const struct {
+        QKeySequence keys;
+        int step;
+    } pageKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto& k : pageKeys) {
+        auto* shortcut = new QShortcut(k.keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int step = k.step;
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            const int next = bar_->reachableNeighbour(currentIndex(), step);
+            if (next != currentIndex())
+                setCurrentIndex(next);
+        });
+    }
+}
+
+bool PageControl::selectReachable(int index)
+{
+    if (!bar_->isReachable(index))
+        return false;
+    setCurrentIndex(index);
+    return true;
+}
+
+void PageControl::keyPressEvent(QKeyEvent* event)
+{
+    // The page shortcuts of a tab widget, limited to the pages a user may open.
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    int step = 0;
+    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown))
+        step = event->modifiers().testFlag(Qt::ShiftModifier) && event->key() == Qt::Key_Tab ? -1 : 1;
+    else if (control && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp))
+        step = -1;
+    if (step == 0) {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    const int next = bar_->reachableNeighbour(currentIndex(), step);
+    if (next != currentIndex())
+        setCurrentIndex(next);
+    event->accept();
 }
 
 }  // namespace quorel::gui

@@ -23,8 +23,15 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The tab `step` places (+1 / -1) after `from` among those a user may open: hidden and
+    // disabled tabs are passed over, and the walk wraps around. `from` when there is none.
+    int reachableNeighbour(int from, int step) const;
+    bool isReachable(int index) const;
+
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -44,14 +51,24 @@ private:
     int hovered_ = -1;
 };
 
+// Hidden pages are out of reach by every route: the tabs, the keyboard (Ctrl+Tab,
+// Ctrl+Shift+Tab, Ctrl+PageDown, Ctrl+PageUp, the arrows on the tab bar), the mouse wheel,
+// and code; a page that becomes current while hidden hands over to a reachable one.
 class PageControl : public QTabWidget {
     Q_OBJECT
 public:
     explicit PageControl(QWidget* parent = nullptr);
     PageTabBar* pageTabBar() const { return bar_; }
 
+    // Makes `index` current when a user could open it; false (and nothing changes) otherwise.
+    bool selectReachable(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     PageTabBar* bar_;
+    int lastReachable_ = -1;
 };
 
 }  // namespace quorel::gui

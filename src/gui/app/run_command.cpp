@@ -89,7 +89,18 @@ void RunController::runNow()
 {
     window_.Form3->showMessage(QStringLiteral("Now Calculating"), &window_, 2);
     window_.session().scrollBar4.position = 0;
-    const RunOutcome outcome = runProtocol(window_.model(), *state_, window_.results(), *hooks_);
+    // The pages that shape the circuit and the protocol wait for the run's end, whichever
+    // way it ends.
+    struct Lock {
+        TSDIAppForm& window;
+        explicit Lock(TSDIAppForm& w) : window(w) { window.setCalculationLock(true); }
+        ~Lock() { window.setCalculationLock(false); }
+    };
+    RunOutcome outcome = RunOutcome::Busy;
+    {
+        const Lock lock(window_);
+        outcome = runProtocol(window_.model(), *state_, window_.results(), *hooks_);
+    }
     if (outcome != RunOutcome::Aborted)
         return;
     // The page the answer asks for opens once the run has ended, so that the page

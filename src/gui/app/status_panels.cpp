@@ -3,8 +3,10 @@
 #include "app/glyphs.h"
 #include "presentation/status_bar.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 
 namespace quorel::gui {
 
@@ -25,6 +27,12 @@ QFont StatusPanels::panelFont()
     return font;
 }
 
+StatusBarGeometry StatusPanels::panelGeometry() const
+{
+    const QFontMetrics metrics(panelFont());
+    return statusBarGeometry(W_, metrics.horizontalAdvance(QString::fromLatin1(kWidestStatusTime)));
+}
+
 void StatusPanels::setBarWidth(int W)
 {
     if (W == W_)
@@ -41,13 +49,13 @@ void StatusPanels::paintTimeNow(const QString& text)
         return;
     }
     transientTime_ = text;
-    const PixelRect r = statusBarGeometry(W_).timeClear;
+    const PixelRect r = panelGeometry().timeClear;
     repaint(QRect(r.left, r.top, r.width(), r.height()));
 }
 
 void StatusPanels::paintEvent(QPaintEvent*)
 {
-    const StatusBarGeometry g = statusBarGeometry(W_);
+    const StatusBarGeometry g = panelGeometry();
     const StatusContent content = content_ ? content_() : StatusContent{};
     QPainter p(this);
     p.fillRect(rect(), palette().window());
@@ -84,8 +92,15 @@ void StatusPanels::paintEvent(QPaintEvent*)
 
     paintedTime_ = transientTime_.isEmpty() ? content.timeText : transientTime_;
     transientTime_.clear();
-    p.drawText(QRect(g.time.x, g.time.y, g.timeClear.right - g.time.x, lineHeight),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, paintedTime_);
+    // A time longer than the panel was sized for is drawn narrower rather than cut.
+    const int room = g.timeClear.right - g.time.x;
+    QFont timeFont = panelFont();
+    const int needed = QFontMetrics(timeFont).horizontalAdvance(paintedTime_);
+    if (needed > room && needed > 0)
+        timeFont.setStretch(std::max(50, 100 * room / needed));
+    p.setFont(timeFont);
+    p.drawText(QRect(g.time.x, g.time.y, room, lineHeight), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+               paintedTime_);
 }
 
 }  // namespace quorel::gui

@@ -4,6 +4,7 @@
 // so every widget's status tip reaches it.
 
 #include "engine/circuit_check.h"
+#include "presentation/status_bar.h"
 
 #include <QStatusBar>
 #include <functional>
@@ -32,6 +33,9 @@ public:
     QString paintedTimeText() const { return paintedTime_; }
 
     static QFont panelFont();
+    // Where the panels, lamps and time lie at the present width, the time panel sized for
+    // the longest time a run reaches in the panel's font.
+    StatusBarGeometry panelGeometry() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -180,6 +180,25 @@ public:
         editor->setGeometry(option.rect);
     }
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        // Escape would close the editor and leave the next keys to the table, which takes
+        // the first and gives the rest to an editor holding the old text. Every key has
+        // been stored already, so Escape only shows the stored value, selected: what is
+        // typed next replaces it, as when the cell is first entered.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            if (auto* editor = qobject_cast<CellEditor*>(object)) {
+                const QModelIndex index = view_->indexAt(editor->geometry().center());
+                if (index.isValid())
+                    editor->setText(index.data(Qt::EditRole).toString());
+                editor->selectAll();
+                return true;
+            }
+        }
+        return FilledCellDelegate::eventFilter(object, event);
+    }
+
 private:
     SegmentTableView* view_;
     QPointer<SegmentTableModel> model_;

@@ -221,7 +221,6 @@ SiteList* createSiteList(QWidget* parent, const QString& objectName, const Circu
     auto* list = new SiteList(parent);
     list->setObjectName(objectName);
     list->setCircuitModel(&model);
-    list->setMaxVisibleItems(16);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMinimumContentsLength(6);
     return list;

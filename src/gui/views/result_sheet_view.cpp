@@ -1,10 +1,12 @@
 #include "views/result_sheet_view.h"
 
 #include "model/conduction.h"
+#include "views/fixed_cells.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -68,6 +70,32 @@ private:
     const bool& largeFonts_;
 };
 
+// ScrollBar1 from the keyboard: the arrows step one scan step, PageUp and PageDown a
+// page step, Home and End go to the first and the last step.
+class StepScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        SliderAction action = SliderNoAction;
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: action = SliderSingleStepSub; break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: action = SliderSingleStepAdd; break;
+        case Qt::Key_PageUp: action = SliderPageStepSub; break;
+        case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+        case Qt::Key_Home: action = SliderToMinimum; break;
+        case Qt::Key_End: action = SliderToMaximum; break;
+        default: QScrollBar::keyPressEvent(event); return;
+        }
+        triggerAction(action);
+        event->accept();
+    }
+};
+
 }  // namespace
 
 ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, SessionState& session,
@@ -88,14 +116,15 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     Label161->setObjectName("Label161");
     CheckBoxERP = new QCheckBox(QStringLiteral("display ERP"), this);
     CheckBoxERP->setObjectName("CheckBoxERP");
-    ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
+    ScrollBar1 = new StepScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName("ScrollBar1");
     ScrollBar1->setRange(1, 1);
     ScrollBar1->setPageStep(1);
-    // 120 pixels, giving way to the labels beside it on a narrow window.
-    ScrollBar1->setMinimumWidth(70);
-    ScrollBar1->setMaximumWidth(120);
+    // A row of its own, the width of the page, so that one of 81 steps can be aimed at;
+    // from the keyboard the arrows step by one and PageUp/PageDown by a tenth of the run.
     ScrollBar1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+    ScrollBar1->setToolTip(QStringLiteral("scan step"));
     LabelRev = new QLabel(QStringLiteral("1"), this);
     LabelRev->setObjectName("LabelRev");
     LabelRev->setMinimumWidth(24);
@@ -103,8 +132,9 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
 
     SGRES = new QTableWidget(this);
     SGRES->setObjectName("SGRES");
-    SGRES->horizontalHeader()->hide();
-    SGRES->verticalHeader()->hide();
+    // Row 0 (site numbers) and column 0 (row labels) are the sheet's fixed cells.
+    auto* fixedCellPainter = new ResultCellDelegate(model_, layout_, largeFonts_, SGRES);
+    fixedCells_ = new FixedCells(SGRES, fixedCellPainter);
     SGRES->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGRES->setSelectionMode(QAbstractItemView::NoSelection);
     SGRES->setShowGrid(false);
@@ -127,12 +157,14 @@ ResultSheetView::ResultSheetView(CircuitModel& model, RunResults& results, Sessi
     controls->addWidget(cycleCaption);
     controls->addWidget(Label161);
     controls->addStretch(1);
-    controls->addWidget(ScrollBar1, 1);
-    controls->addWidget(LabelRev);
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(ScrollBar1, 1);
+    steps->addWidget(LabelRev);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(messages);
     layout->addLayout(controls);
+    layout->addLayout(steps);
     layout->addWidget(SGRES, 1);
 
     setMessages(designTimeMessages());
@@ -176,7 +208,18 @@ void ResultSheetView::fillResultSheet(int step)
         }
     }
     SGRES->setUpdatesEnabled(true);
+    fixedCells_->refresh();
     SGRES->viewport()->update();
+}
+
+QHeaderView* ResultSheetView::fixedRow() const
+{
+    return fixedCells_->row();
+}
+
+QHeaderView* ResultSheetView::fixedColumn() const
+{
+    return fixedCells_->column();
 }
 
 void ResultSheetView::setMessages(const ResultMessages& messages)
@@ -189,6 +232,7 @@ void ResultSheetView::setScanStep(int step, int maximum)
 {
     const QSignalBlocker blocker(ScrollBar1);
     ScrollBar1->setRange(1, std::max(1, maximum));
+    ScrollBar1->setPageStep(std::max(1, maximum / 10));
     ScrollBar1->setValue(step);
     LabelRev->setText(QString::number(step));
 }

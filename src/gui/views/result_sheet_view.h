@@ -12,11 +12,14 @@
 #include <functional>
 
 class QCheckBox;
+class QHeaderView;
 class QLabel;
 class QScrollBar;
 class QTableWidget;
 
 namespace quorel::gui {
+
+class FixedCells;
 
 class ResultSheetView : public QWidget {
     Q_OBJECT
@@ -34,6 +37,9 @@ public:
     void setLargeFonts(bool largeFonts);
     bool largeFonts() const { return largeFonts_; }
     int shownStep() const { return step_; }
+    // The site numbers (row 0) and the row labels (column 0) of SGRES, kept in view.
+    QHeaderView* fixedRow() const;
+    QHeaderView* fixedColumn() const;
 
     // Called when ScrollBar1 is moved by the user (the owner rebuilds messages and sheet).
     std::function<void(int)> onScrollBar1Change;
@@ -56,6 +62,7 @@ private:
     bool largeFonts_ = false;
     int step_ = 1;
     ResultSheetLayout layout_;
+    FixedCells* fixedCells_ = nullptr;
 };
 
 }  // namespace quorel::gui

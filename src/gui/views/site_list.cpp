@@ -3,7 +3,10 @@
 #include "model/site_lists.h"
 #include "presentation/site_colour.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStylePainter>
 
 namespace quorel::gui {
@@ -33,6 +36,30 @@ void drawSiteItem(QPainter* painter, const QRect& rect, const QColor& fill, cons
     painter->restore();
 }
 
+// The application's style, but the list drops down as a list of limited height with a
+// scroll bar: a style that pops the whole list up over the face would cover the screen
+// with a circuit of 98 sites.
+class SiteListStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* siteListStyle()
+{
+    static QPointer<SiteListStyle> style;
+    if (!style) {
+        style = new SiteListStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 }  // namespace
 
 SiteItemDelegate::SiteItemDelegate(const CircuitModel* const* model, const QPoint* textOffset,
@@ -58,8 +85,9 @@ QSize SiteItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
 
 SiteList::SiteList(QWidget* parent) : QComboBox(parent)
 {
+    setStyle(siteListStyle());
     setItemDelegate(new SiteItemDelegate(&model_, &textOffset_, this));
-    setMaxVisibleItems(16);
+    setMaxVisibleItems(kSiteListVisibleItems);
     connect(this, &QComboBox::activated, this, [this](int index) { emit siteChanged(index + 1); });
 }
 

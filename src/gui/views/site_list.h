@@ -18,6 +18,8 @@
 namespace quorel::gui {
 
 constexpr int kSiteItemHeight = 16;
+// Items shown at once when a list drops down; longer lists scroll.
+constexpr int kSiteListVisibleItems = 16;
 
 // drawSiteItem for the items of the drop-down list.
 class SiteItemDelegate : public QStyledItemDelegate {

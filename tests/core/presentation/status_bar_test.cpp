@@ -42,6 +42,30 @@ TEST(StatusBarGeometry, PlacesFollowTheBarWidth)
     EXPECT_EQ(statusBarGeometry(100).panelWidths[0], 0);
 }
 
+TEST(StatusBarGeometry, AWideTimeWidensItsPanelAndMovesTheLampsLeft)
+{
+    // Up to the design's room nothing moves; beyond it everything right-anchored gives way.
+    const struct {
+        int textWidth;
+        int extra;
+    } cases[] = {{0, 0}, {50, 0}, {51, 1}, {62, 12}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.textWidth);
+        const StatusBarGeometry g = statusBarGeometry(640, c.textWidth);
+        EXPECT_EQ(g.panelWidths[0], 640 - 143 - c.extra);
+        EXPECT_EQ(g.panelWidths[3], 45 + c.extra);
+        EXPECT_EQ(g.checkLamp.x, 640 - 140 - c.extra);
+        EXPECT_EQ(g.captureLamp.x, 640 - 95 - c.extra);
+        EXPECT_EQ(g.time.x, 640 - 65 - c.extra);
+        EXPECT_EQ(g.timeClear.right, 640 - 13);
+        EXPECT_GE(g.timeClear.right - g.time.x, c.textWidth);   // the whole text fits
+        int total = 0;
+        for (int width : g.panelWidths)
+            total += width;
+        EXPECT_EQ(total, 640 - 143 + 45 + 46 + 25);
+    }
+}
+
 TEST(StatusBarGeometry, LampBitmapsFollowTheCheckAndTheLastStep)
 {
     EXPECT_STREQ(checkLampImage(LampState::Blue), "ImageB");

@@ -13,6 +13,7 @@
 #include "pages/segment_table_view.h"
 #include "presentation/site_colour.h"
 #include "shell_test_support.h"
+#include "window_pages_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,73 +35,10 @@ inline void PrintTo(const QString& text, std::ostream* os)
 using namespace quorel;
 using namespace quorel::gui;
 using quorel::gui::testing::ShellFixture;
+using quorel::gui::testing::WindowPages;
 
 namespace {
 
-class WindowPages : public ShellFixture {
-protected:
-    void SetUp() override
-    {
-        ShellFixture::SetUp();
-        window = makeWindow();
-        window->entryMessageDisplay = [this](QMessageBox::Icon icon, const QString& text) {
-            messages << text;
-            icons.push_back(icon);
-        };
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    QLineEdit* edit(int tag) const { return window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(tag)); }
-    QRadioButton* radio(int k) const
-    {
-        return window->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(k));
-    }
-    CircuitModel& m() const { return window->model(); }
-    DeadEnd1Page* deadEnd1Page() const { return window->deadEnd1Page; }
-    DeadEnd2Page* deadEnd2Page() const { return window->deadEnd2Page; }
-
-    // A click on the page's tab, where the tab bar draws it.
-    void clickTab(Page page)
-    {
-        PageTabBar* bar = window->PageControl1->pageTabBar();
-        ASSERT_TRUE(window->isPageVisible(page)) << page;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->visualTabRect(page).center());
-        ASSERT_EQ(window->currentPage(), page);
-    }
-    void clickOn(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, 8)); }
-
-    // The user shows the box's page, clicks into the box (its whole text is selected)
-    // and types.
-    void typeInto(Page page, int tag, const QString& keys)
-    {
-        if (window->currentPage() != page)
-            clickTab(page);
-        QLineEdit* box = edit(tag);
-        const bool hadFocus = box->hasFocus();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 4));
-        QApplication::processEvents();   // the queued select-all of EditEnter
-        if (hadFocus) {   // the user selects the text again
-            QTest::keyClick(box, Qt::Key_Home);
-            QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
-        }
-        ASSERT_EQ(box->selectedText(), box->text()) << tag;
-        QTest::keyClicks(box, keys);
-    }
-
-    // The status bar's check lamp, as painted.
-    QColor paintedLamp() const
-    {
-        const int W = window->StatusBar1->barWidth();
-        return window->StatusBar1->grab().toImage().pixelColor(W - 140 + 8, 3 + 8);
-    }
-    static bool isRed(const QColor& c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; }
-
-    std::unique_ptr<TSDIAppForm> window;
-    QStringList messages;
-    std::vector<QMessageBox::Icon> icons;
-};
 
 TEST_F(WindowPages, Edit4CorrectsTheOtherBoxesWhileTypingAndWhenLeft)
 {
@@ -236,14 +174,6 @@ TEST_F(WindowPages, StructuralChangeThenPageChangeResetsHistoryAndStimulusSite)
 {
     Param3Page* param3 = window->param3Page;
     Param4Page* param4 = window->param4Page;
-    const auto chooseStimulusSite = [&](int site) {
-        clickTab(TabSheet_des2);
-        param3->ComboBoxS->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(param3->ComboBoxS, Qt::Key_Home);
-        for (int k = 1; k < site; ++k)
-            QTest::keyClick(param3->ComboBoxS, Qt::Key_Down);
-        ASSERT_EQ(m().stimulusSite, site);
-    };
     const auto addHistoryRow = [&] {
         window->session().history.rows.push_back({"1/2/2025 10:00", "Single", "5", "5", "50", "1", "", ""});
         param4->syncFromForm();
@@ -269,10 +199,10 @@ TEST_F(WindowPages, StructuralChangeThenPageChangeResetsHistoryAndStimulusSite)
     EXPECT_EQ(param3->ComboBoxS->site(), 1);
     EXPECT_EQ(param3->ComboBoxS->count(), 25 + 7 + 1);   // refilled for the new numbering
 
-    // Until the next run every page change puts the stimulus back on site 1.
+    // A site chosen after that page change stands through the page changes that follow.
     chooseStimulusSite(3);
     clickTab(TabSheet_bs);
-    EXPECT_EQ(m().stimulusSite, 1);
+    EXPECT_EQ(m().stimulusSite, 3);
 }
 
 TEST_F(WindowPages, SiteListsPaintTheStimulusSiteRed)

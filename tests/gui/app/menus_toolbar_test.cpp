@@ -1,8 +1,11 @@
 #include "app/glyphs.h"
 #include "app/main_window.h"
+#include "app/status_panels.h"
 #include "shell_test_support.h"
 
 #include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -100,6 +103,47 @@ TEST_F(Menus, AnInstalledCommandRunsFromItsMenuItemAndItsToolButton)
     EXPECT_EQ(calculations, 1);
     EXPECT_EQ(window->commandButton(Command::Calculation), window->SpeedButton1);
     EXPECT_EQ(window->commandAction(Command::Print), window->PrintP1);
+}
+
+TEST_F(Menus, AToolButtonOfACommandThatIsNotAvailableLooksOffAndGivesNoHint)
+{
+    auto window = makeWindow();
+    window->show();
+    QToolButton* print = window->SpeedButton2;
+    ASSERT_FALSE(print->isEnabled());
+    // The greyed glyph is much lighter and fainter than the glyph itself.
+    const auto ink = [](const QImage& image) {
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                sum += (255 - qGray(c.rgb())) * c.alpha() / 255;
+            }
+        return sum;
+    };
+    const QSize size(kGlyphSize, kGlyphSize);
+    const QImage normal = print->icon().pixmap(size, QIcon::Normal).toImage();
+    const QImage off = print->icon().pixmap(size, QIcon::Disabled).toImage();
+    EXPECT_LT(ink(off) * 4, ink(normal));
+
+    // Neither the hint line nor a tool tip speaks of it; once available, both do.
+    const auto hintOnEnter = [&] {
+        window->StatusBar1->clearMessage();
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(print, &enter);
+        return window->StatusBar1->currentMessage();
+    };
+    const auto toolTipShown = [&] {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), print->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(print, &help);
+        return QToolTip::text() == "Print";
+    };
+    EXPECT_EQ(hintOnEnter(), "");
+    EXPECT_FALSE(toolTipShown());
+    window->setCommandHandler(Command::Print, [] {});
+    EXPECT_EQ(hintOnEnter(), "Print");
+    EXPECT_TRUE(toolTipShown());
 }
 
 TEST_F(Menus, ToolButtonsAreFlatSquaresInOrderWithTheirHints)

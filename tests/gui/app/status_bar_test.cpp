@@ -65,8 +65,10 @@ TEST_F(StatusBar, CheckLampAndCaptureLampFollowTheModelAndTheResults)
     const int W = window->StatusBar1->barWidth();
     ASSERT_EQ(W, window->StatusBar1->width());
     // The middle of each lamp, from the places measured from W.
-    const QPoint check(W - 140 + 20, 3 + 8);
-    const QPoint capture(W - 95 + 10, 3 + 8);
+    const StatusBarGeometry g = window->StatusBar1->panelGeometry();
+    EXPECT_LT(g.checkLamp.x, W - 140);   // the time panel holds "9999.9999" in bold Arial
+    const QPoint check(g.checkLamp.x + 20, g.checkLamp.y + 8);
+    const QPoint capture(g.captureLamp.x + 10, g.captureLamp.y + 8);
 
     struct Case {
         const char* what;

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -159,5 +160,23 @@ TEST(SiteList, OpenListAndClosedFaceShowTheColours)
         EXPECT_EQ(rect.height(), kSiteItemHeight);
         EXPECT_EQ(popup.pixelColor(rect.right() - 1, rect.bottom() - 1), list.itemColour(site - 1)) << site;
     }
+    list.hidePopup();
+}
+
+TEST(SiteList, ALongListDropsDownAsAScrolledListOfLimitedHeight)
+{
+    auto m = createModel();
+    SiteList list;
+    list.setCircuitModel(m.get());
+    list.setSiteCount(98);
+    list.show();
+    list.setSite(50);
+    list.showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* view = list.view();
+    EXPECT_LE(view->viewport()->height(), kSiteListVisibleItems * kSiteItemHeight);
+    EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+    // The chosen site is among the rows shown.
+    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(list.model()->index(49, 0))));
     list.hidePopup();
 }

@@ -1,0 +1,103 @@
+// The screenshots of docs/screenshots, taken from the real window on the offscreen platform.
+// Not part of the suite; to take them again:
+//   QT_QPA_PLATFORM=offscreen build/tests/quorel_gui_tests --gtest_also_run_disabled_tests \
+//       --gtest_filter='Screenshots.*'
+// They are written to docs/screenshots, or to $QUOREL_SCREENSHOTS when it is set.
+#include "app/main_window.h"
+#include "app/run_command.h"
+#include "dialogs/warning_dialog.h"
+#include "app/status_panels.h"
+#include "model/conduction.h"
+#include "model/parameter_form.h"
+#include "pages/param3_page.h"
+#include "views/result_sheet_view.h"
+#include "views/site_list.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QDir>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace quorel;
+using namespace quorel::gui;
+
+namespace {
+
+QString screenshotPath(const char* name)
+{
+    const QByteArray chosen = qgetenv("QUOREL_SCREENSHOTS");
+    const QString folder = chosen.isEmpty() ? QStringLiteral(QUOREL_SOURCE_DIR "/docs/screenshots")
+                                            : QString::fromLocal8Bit(chosen);
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(QString::fromLatin1(name));
+}
+
+class Screenshots : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ShellOptions options;
+        options.settingsPath = dir.filePath("Quorel.INI");
+        options.flashWindow = [](QWidget*) {};
+        window = std::make_unique<TSDIAppForm>(options);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    void chooseStimulusSite(int site)
+    {
+        window->selectPage(TabSheet_des2);
+        window->form().ComboBoxSChange(site - 1);
+        window->param3Page->ComboBoxS->setSite(site);
+    }
+    void save(QWidget* widget, const char* name)
+    {
+        QApplication::processEvents();
+        ASSERT_TRUE(widget->grab().save(screenshotPath(name)));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TSDIAppForm> window;
+};
+
+TEST_F(Screenshots, DISABLED_ResultSheetScrolledRightAndDown)
+{
+    window->resize(640, 520);
+    chooseStimulusSite(5);
+    window->form().editChange(20, "12");   // revolutions: rows below the first screen
+    window->form().editExit(20);
+    QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
+    QTableWidget* sheet = window->resultSheetView->SGRES;
+    QApplication::processEvents();   // the sheet laid out for its new contents
+    sheet->horizontalScrollBar()->setValue(sheet->horizontalScrollBar()->maximum());
+    sheet->verticalScrollBar()->setValue(sheet->verticalScrollBar()->maximum() / 2);
+    save(window.get(), "result-scrolled.png");
+}
+
+TEST_F(Screenshots, DISABLED_StatusBarAfterALongRun)
+{
+    // Conduction at 2 cm/s: a VT cycle length of about 6.3 s, 30 revolutions of a train.
+    CircuitModel& m = window->model();
+    for (int row = 1; row <= m.totalSiteCount; ++row)
+        cv(m, row) = 0.02;
+    ParameterForm& form = window->form();
+    form.selectRadio(10);
+    form.editChange(21, "25");
+    form.editExit(21);
+    form.editChange(23, "0.9");
+    form.editExit(23);
+    chooseStimulusSite(5);
+    // Slow conduction outlasts the refractory periods: the warning is answered "continue".
+    window->runController->showWarningDialog = [](TForm1& dialog) { dialog.RadioButtonContinue->setChecked(true); };
+    QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
+    ASSERT_GT(window->statusTimeText().toDouble(), 100.0) << window->statusTimeText().toStdString();
+    save(window->StatusBar1, "status-bar-long-run.png");
+}
+
+}  // namespace
