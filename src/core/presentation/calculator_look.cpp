@@ -65,7 +65,7 @@ CalculatorInk CalculatorLook::ink(CalculatorButtonGroup group) const
     const bool shown = backgroundShown != 0;
     switch (group) {
     case G::Number:
-        return rgb(shown ? buttonColour : kBlack);
+        return rgb(numberInk);
     case G::Clear:
         return rgb(kClearKeys);
     case G::Tool:
@@ -74,6 +74,18 @@ CalculatorInk CalculatorLook::ink(CalculatorButtonGroup group) const
         return shown ? rgb(kRed) : CalculatorInk{true, 0};
     }
     return rgb(kBlack);
+}
+
+void CalculatorLook::chooseButtonColour(std::uint32_t rgb)
+{
+    buttonColour = rgb;
+    numberInk = rgb;
+}
+
+void CalculatorLook::toggleBackground()
+{
+    backgroundShown = backgroundShown ? 0 : 1;
+    numberInk = backgroundShown ? buttonColour : kBlack;
 }
 
 CalculatorInk CalculatorLook::operatorIndicatorInk() const

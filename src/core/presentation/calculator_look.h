@@ -46,8 +46,12 @@ struct CalculatorInk {
 struct CalculatorLook {
     std::uint32_t buttonColour = 0x00FFFF;  // aqua until "COL" chooses another
     int backgroundShown = 1;                // "BK" hides and shows the picture
+    std::uint32_t numberInk = 0x00FFFF;     // the number and operator captions now
 
-    void toggleBackground() { backgroundShown = backgroundShown ? 0 : 1; }
+    // "COL": the chosen colour is used at once, with or without the picture.
+    void chooseButtonColour(std::uint32_t rgb);
+    // "BK": without the picture the captions turn black; with it they take `buttonColour`.
+    void toggleBackground();
     CalculatorInk ink(CalculatorButtonGroup group) const;
     CalculatorInk operatorIndicatorInk() const;  // Label2
     // Flat buttons over the picture, raised ones without it.

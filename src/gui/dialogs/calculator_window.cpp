@@ -20,10 +20,8 @@
 #include <QImageWriter>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -401,7 +399,7 @@ void TForm5::SpeedButtonColorClick()
     const QColor chosen = chooseColour ? chooseColour(this, current) : QColorDialog::getColor(current, this);
     if (!chosen.isValid())
         return;
-    look_.buttonColour = chosen.rgb() & 0xFFFFFF;
+    look_.chooseButtonColour(chosen.rgb() & 0xFFFFFF);
     applyLook();
 }
 

@@ -247,7 +247,8 @@ TEST(CalculatorLook, BackgroundToggleColoursAndFlatness)
     EXPECT_EQ(look.operatorIndicatorInk(), (CalculatorInk{false, 0xFFFFFF}));
     EXPECT_TRUE(look.flatButtons());
 
-    look.buttonColour = 0x123456;
+    look.chooseButtonColour(0x123456);
+    EXPECT_EQ(look.ink(CalculatorButtonGroup::Number), (CalculatorInk{false, 0x123456}));
     look.toggleBackground();
     EXPECT_EQ(look.ink(CalculatorButtonGroup::Number), (CalculatorInk{false, 0}));
     EXPECT_EQ(look.ink(CalculatorButtonGroup::Tool), (CalculatorInk{false, 0}));
@@ -256,8 +257,13 @@ TEST(CalculatorLook, BackgroundToggleColoursAndFlatness)
     EXPECT_FALSE(look.flatButtons());
     EXPECT_EQ(look.ink(CalculatorButtonGroup::Clear), (CalculatorLook{}.ink(CalculatorButtonGroup::Clear)));
 
-    look.toggleBackground();  // the chosen colour comes back with the picture
-    EXPECT_EQ(look.ink(CalculatorButtonGroup::Number), (CalculatorInk{false, 0x123456}));
+    // A colour chosen without the picture shows at once and stays when the picture returns.
+    look.chooseButtonColour(0x654321);
+    EXPECT_EQ(look.ink(CalculatorButtonGroup::Number), (CalculatorInk{false, 0x654321}));
+    look.toggleBackground();
+    EXPECT_EQ(look.ink(CalculatorButtonGroup::Number), (CalculatorInk{false, 0x654321}));
+    look.toggleBackground();
+    EXPECT_EQ(look.ink(CalculatorButtonGroup::Number), (CalculatorInk{false, 0}));
 }
 
 TEST(CalculatorLook, PictureFilesByExtension)
