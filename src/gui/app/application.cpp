@@ -12,6 +12,8 @@ namespace quorel::gui {
 ApplicationHooks ApplicationHooks::forProgram()
 {
     ApplicationHooks hooks;
+    // The user's data folder of the program's files is named after the application.
+    QApplication::setApplicationName(QStringLiteral("Quorel"));
     hooks.lockPath = defaultSingleInstanceLockPath();
     hooks.shell = ShellOptions::forProgram();
     return hooks;

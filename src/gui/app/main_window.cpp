@@ -81,6 +81,7 @@ TSDIAppForm::TSDIAppForm(ShellOptions options, QWidget* parent)
     Form3 = new TForm3(this);
 
     installPages();
+    installCalculator();
     settings_.restore(options_.settingsPath);
     placeAtStart();
 }

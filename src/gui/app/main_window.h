@@ -65,6 +65,7 @@ class PrnFilePage;
 class StatusPanels;
 class TAboutBox;
 class TForm3;
+class TForm5;
 
 // Page indices of PageControl1, in their fixed order.
 enum Page {
@@ -210,6 +211,7 @@ public:
     TForm1* Form1 = nullptr;
     TAboutBox* AboutBox = nullptr;
     TForm3* Form3 = nullptr;
+    TForm5* Form5 = nullptr;   // the calculator "QOVAcalc" (installCalculator, calculator_installation.cpp)
 
     // --- run command (app/run_command.h; set up by installResultPage) ---
     class RunController* runController = nullptr;
@@ -252,6 +254,7 @@ private:
     void installPages();
     void installParameterPages();
     void installResultPage();
+    void installCalculator();
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);

@@ -3,6 +3,7 @@
 
 #include "app/glyphs.h"
 #include "app/page_control.h"
+#include "app/program_data_folder.h"
 #include "app/status_panels.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ ShellOptions ShellOptions::forProgram()
     ShellOptions options;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     options.settingsPath = QDir(folder).filePath(QStringLiteral("Quorel/Quorel.INI"));
+    options.programDataFolder = quorel::gui::programDataFolder();
     return options;
 }
 

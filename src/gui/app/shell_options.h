@@ -24,10 +24,14 @@ struct ShellOptions {
     // Shows an error that no command is waiting for (such as settings that could not
     // be written at exit); null: a message box captioned "Error".
     std::function<void(QWidget* window, const QString& text)> showError;
+    // The folder of the files kept beside the program (the calculator's pictures);
+    // empty: none is read or written.
+    QString programDataFolder;
     // Pixels per inch for `largeFonts`; 0: the screen's.
     double logicalDpi = 0.0;
 
-    // The program's own choices: the settings file in the user's configuration folder.
+    // The program's own choices: the settings file in the user's configuration folder,
+    // the program's files beside it or in the user's data folder (programDataFolder()).
     static ShellOptions forProgram();
 };
 
