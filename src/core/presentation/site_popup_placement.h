@@ -1,7 +1,9 @@
 #pragma once
 // The site pop-up TForm2 ("Select Site"): a borderless window holding one site list
 // that drops down by itself beside an ECG channel's label. Where it opens and what it
-// preselects; the chosen item index + 1 is the site (setEcgChannelSite).
+// preselects. Its items are siteItemText(0 .. totalSiteCount - 1) ("site1" ...), drawn
+// as the other site lists but with the text at (left + 2, top + 1); the chosen item
+// index + 1 is the site (EcgPage::sitePopupChosen).
 
 #include "model/circuit_model.h"
 #include "presentation/shell_layout.h"
