@@ -15,6 +15,14 @@
 //
 // The raster is never rebuilt by a paint: only by the events that change what it
 // shows (rebuildRaster, ScrollBar2Change, a channel reordered or given another site).
+// After a circuit set is loaded: ScrollBar3Change(session.scrollBar3.position) while
+// the model's loadingFile is set (measuring stops, the file's marks stay), then
+// rebuildRaster(false).
+//
+// The status bar on this page: while the mouse moves over the strip it shows
+// ecgCursorTimeText(cursorMs()) (three decimals) at the time's place; a full repaint
+// of the status bar shows ecgStartMs (view().startMs) in seconds with four decimals.
+// Label163 keeps its design caption while calipers().label163() is empty.
 
 #include "engine/run_results.h"
 #include "model/circuit_model.h"
