@@ -1,6 +1,6 @@
 #include "presentation/history_restore.h"
 
-#include "presentation/site_colour.h"
+#include "presentation/ecg_channel_labels.h"
 #include "text/number_text.h"
 
 namespace quorel {
@@ -44,9 +44,7 @@ EntryOutcome restoreHistoryRow(ParameterForm& form, const HistoryRow& row)
             return outcome;
     }
 
-    CircuitModel& m = form.model();
-    for (int channel = 1; channel <= 16; ++channel)
-        m.ecgChannelColour[channel] = siteColour(m, m.ecgChannelSite[channel], true);
+    recomputeEcgChannelColours(form.model());
     return {};
 }
 
