@@ -1,7 +1,7 @@
 // The screenshots of docs/screenshots, taken from the real window on the offscreen platform.
 // Not part of the suite; to take them again:
-//   QT_QPA_PLATFORM=offscreen build/tests/quorel_gui_tests --gtest_also_run_disabled_tests \
-//       --gtest_filter='Screenshots.*'
+//   QT_QPA_PLATFORM=offscreen build/tests/quorel_gui_tests
+//       --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*'
 // They are written to docs/screenshots, or to $QUOREL_SCREENSHOTS when it is set.
 #include "app/main_window.h"
 #include "app/run_command.h"
