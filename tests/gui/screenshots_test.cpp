@@ -66,6 +66,17 @@ protected:
     std::unique_ptr<TSDIAppForm> window;
 };
 
+TEST_F(Screenshots, DISABLED_ResultSheetOfACapturingAndANonCapturingStep)
+{
+    window->resize(1180, 540);
+    chooseStimulusSite(5);
+    QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
+    window->resultSheetView->ScrollBar1->setValue(1);
+    save(window.get(), "result-capture.png");
+    window->resultSheetView->ScrollBar1->setValue(2);
+    save(window.get(), "result-no-capture.png");
+}
+
 TEST_F(Screenshots, DISABLED_ResultSheetScrolledRightAndDown)
 {
     window->resize(640, 520);
