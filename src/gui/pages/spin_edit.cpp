@@ -128,8 +128,11 @@ void SpinEdit::step(bool up)
 
 void SpinEdit::report(const EntryOutcome& outcome)
 {
-    if (!outcome.accepted)
-        emit entryError(QString::fromStdString(outcome.error));
+    if (outcome.accepted)
+        return;
+    emit entryError(QString::fromStdString(outcome.error));
+    // The box shows its stored value again, selected, so that what is typed next replaces it.
+    edit_->selectAll();
 }
 
 void SpinEdit::syncFromForm()

@@ -210,4 +210,15 @@ TEST_F(WindowSafety, TheStepScrollBarSpansThePageAndStepsFromTheKeyboard)
     EXPECT_EQ(view.shownStep(), 6);
 }
 
+TEST_F(WindowSafety, ARefusedTextGivesWayToTheStoredValueSelected)
+{
+    typeInto(TabSheet_general, 2, ".");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "'.' is not a valid floating point value");
+    EXPECT_EQ(edit(2)->text(), QString::fromStdString(generalText(m().cardiacRadius)));
+    EXPECT_EQ(edit(2)->selectedText(), edit(2)->text());
+    QTest::keyClicks(edit(2), "0.06");
+    EXPECT_EQ(m().cardiacRadius, 0.06);
+}
+
 }  // namespace
