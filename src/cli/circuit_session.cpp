@@ -2,6 +2,7 @@
 
 #include "model/entry_filters.h"
 #include "model/parameter_limits.h"
+#include "persistence/set_loading.h"
 
 #include <algorithm>
 #include <array>
@@ -18,43 +19,9 @@ CircuitSession::CircuitSession()
 
 LoadReport CircuitSession::load(const std::string& path)
 {
-    loadCorrections_.clear();
-    LoadReport report = loadCircuitSet(path, *model_, *results_, session_);
-    if (!report.loaded)
-        return report;
-    CircuitModel& m = *model_;
-    const std::vector<double> asRead = parameterValues(m);
-    // The display choices of the keyword file survive the refill of the site lists,
-    // which sets every displayed site and ECG channel to site 1.
-    std::array<int, kDisplayedSiteSlots> displayed{};
-    std::array<int, kEcgChannelSlots> channels{};
-    std::copy(std::begin(m.displayedSites), std::end(m.displayedSites), displayed.begin());
-    std::copy(std::begin(m.ecgChannelSite), std::end(m.ecgChannelSite), channels.begin());
-
-    markCircuitChanged(m);
-    m.loadingFile = 1;
-    form_->applyLoadedCircuit();
-    form_->selectRadio(m.displayAllSites == 1 ? 12 : 11);
-    form_->selectRadio(m.stimulationMode == 1 ? 9 : 10);
-    m.loadingFile = 0;
-    m.parametersChanged = 0;
-    m.stimulusResetPending = 0;
-
-    std::copy(displayed.begin(), displayed.end(), std::begin(m.displayedSites));
-    std::copy(channels.begin(), channels.end(), std::begin(m.ecgChannelSite));
-    m.ecgChannelSite[kEcgChannelSlots - 1] = m.stimulusSite;
-    form_->ComboBoxSChange(m.stimulusSite - 1);
-    runCircuitCheck(m);
-
-    const std::vector<double> passed = parameterValues(m);
-    for (std::size_t i = 0; i < std::size(kParameterBoxTags) && i < passed.size(); ++i) {
-        if (passed[i] == asRead[i])
-            continue;
-        const ParameterBox box = *parameterBox(kParameterBoxTags[i]);
-        loadCorrections_.push_back(std::string(box.name) + " " + boxValueText(box, asRead[i]) +
-                                   " corrected to " + boxValueText(box, passed[i]));
-    }
-    return report;
+    FormLoadReport report = loadCircuitSetThroughForm(path, *form_, *results_, session_);
+    loadCorrections_ = std::move(report.corrections);
+    return report.files;
 }
 
 BoxEntry CircuitSession::enterBox(int tag, std::string_view text)

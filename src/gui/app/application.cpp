@@ -1,11 +1,13 @@
 #include "app/application.h"
 
 #include "app/application_font.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace quorel::gui {
 
@@ -17,6 +19,14 @@ ApplicationHooks ApplicationHooks::forProgram()
     hooks.lockPath = defaultSingleInstanceLockPath();
     hooks.shell = ShellOptions::forProgram();
     return hooks;
+}
+
+QString circuitFileArgument(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].startsWith(QLatin1Char('-')))
+            return arguments[i];
+    return {};
 }
 
 int runApplication(QApplication& app, const ApplicationHooks& hooks)
@@ -36,6 +46,10 @@ int runApplication(QApplication& app, const ApplicationHooks& hooks)
 
     TSDIAppForm window(hooks.shell);
     window.show();
+    if (!hooks.openAtStart.isEmpty()) {
+        const QString path = hooks.openAtStart;
+        QTimer::singleShot(0, &window, [&window, path] { window.fileCommands->openPath(path); });
+    }
     const int code = hooks.runLoop ? hooks.runLoop(window) : app.exec();
     guard.release();
     return code;

@@ -5,5 +5,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    return quorel::gui::runApplication(app, quorel::gui::ApplicationHooks::forProgram());
+    quorel::gui::ApplicationHooks hooks = quorel::gui::ApplicationHooks::forProgram();
+    hooks.openAtStart = quorel::gui::circuitFileArgument(QApplication::arguments());
+    return quorel::gui::runApplication(app, hooks);
 }

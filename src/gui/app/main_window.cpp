@@ -83,6 +83,8 @@ TSDIAppForm::TSDIAppForm(ShellOptions options, QWidget* parent)
     installPages();
     installCalculator();
     settings_.restore(options_.settingsPath);
+    // After the stored choices: what start-up shows counts as saved.
+    installFileCommands();
     placeAtStart();
 }
 

@@ -174,6 +174,8 @@ public:
     QAction* CalculatorItem = nullptr;
 
     MemoPage* memoPage = nullptr;
+    // Open, Save, Save As, the recent files and dropped files (file_commands_installation.cpp).
+    class FileCommands* fileCommands = nullptr;
     PrnFilePage* prnFilePage = nullptr;
 
     // Parameter and model pages (installParameterPages, parameter_pages_installation.cpp).
@@ -237,6 +239,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -254,6 +258,7 @@ private:
     void installPages();
     void installParameterPages();
     void installResultPage();
+    void installFileCommands();
     void installCalculator();
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);

@@ -1,6 +1,7 @@
 // The status bar, the sounds, Timer2, the window settings and the way out.
 #include "app/main_window.h"
 
+#include "app/file_commands.h"
 #include "app/glyphs.h"
 #include "app/page_control.h"
 #include "app/program_data_folder.h"
@@ -115,6 +116,16 @@ bool TSDIAppForm::saveWindowSettings()
 void TSDIAppForm::closeEvent(QCloseEvent* event)
 {
     if (shutDown_) {
+        event->accept();
+        return;
+    }
+    // Unsaved work: "Save changes to …?" takes the place of the exit question.
+    if (fileCommands && fileCommands->hasUnsavedWork()) {
+        if (!fileCommands->mayLeaveWork()) {
+            event->ignore();
+            return;
+        }
+        shutDown();
         event->accept();
         return;
     }

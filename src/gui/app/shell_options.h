@@ -12,6 +12,9 @@ class QWidget;
 
 namespace quorel::gui {
 
+// The answers to "Save changes to …?".
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
 struct ShellOptions {
     // The INI file of the window settings; empty: nothing is read or written.
     QString settingsPath;
@@ -19,6 +22,9 @@ struct ShellOptions {
     std::shared_ptr<SoundPlayer> soundPlayer;
     // Asks "Do you really want to exit?"; null: the "Warning" message box.
     std::function<bool(QWidget* window)> confirmExit;
+    // Asks "Save changes to <name>?" before unsaved work would be set aside (Open, a recent
+    // file, a dropped file, Exit); null: the question box.
+    std::function<SaveChangesAnswer(QWidget* window, const QString& name)> askSaveChanges;
     // Flashes the window's caption and task-bar entry once; null: QApplication::alert.
     std::function<void(QWidget* window)> flashWindow;
     // Shows an error that no command is waiting for (such as settings that could not

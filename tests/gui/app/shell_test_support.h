@@ -29,6 +29,9 @@ struct ShellFixture : ::testing::Test {
     std::shared_ptr<FakeSoundPlayer> sounds = std::make_shared<FakeSoundPlayer>();
     bool exitAnswer = true;
     int exitQuestions = 0;
+    // "Save changes to …?": counted, answered No unless a test says otherwise.
+    int saveQuestions = 0;
+    SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::No;
     int flashes = 0;
     QStringList errors;
 
@@ -49,6 +52,10 @@ struct ShellFixture : ::testing::Test {
         o.confirmExit = [this](QWidget*) {
             ++exitQuestions;
             return exitAnswer;
+        };
+        o.askSaveChanges = [this](QWidget*, const QString&) {
+            ++saveQuestions;
+            return saveChangesAnswer;
         };
         o.flashWindow = [this](QWidget*) { ++flashes; };
         o.showError = [this](QWidget*, const QString& text) { errors << text; };
