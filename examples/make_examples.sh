@@ -22,3 +22,10 @@ out=${2:-$(dirname "$0")}
 "$cli" new "$out/decremental.cir" -q --segment all:sf=0.5 --stimulus-site 5 --decrement-ms 10 \
     --memo "Decremental conduction: every segment has the scaling factor S.F. 0.5," \
     --memo "so premature beats conduct more slowly; scanned in 10 ms decrements."
+
+# Each set carries the results of its protocol, so that it opens with a result sheet, an ECG
+# and a replay at once. The history row of the run (dated) is not kept.
+for name in default delay-path dead-end two-dead-ends decremental; do
+    "$cli" run "$out/$name.cir" -q -o "$out/$name.cir"
+    rm -f "$out/$name.mo3"
+done

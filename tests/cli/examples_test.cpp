@@ -50,6 +50,7 @@ TEST(Examples, EachShowsWhatItsReadmeLineSays)
             EXPECT_EQ(sf(m, x), e.sf) << e.name << " site " << x;
         EXPECT_EQ(runCircuitCheck(session.model()).lamp, LampState::Blue) << e.name;
         EXPECT_FALSE(session.session().memoLines.empty()) << e.name;
+        EXPECT_GT(session.results().scanCount, 0) << e.name;   // the results of its protocol
     }
 }
 

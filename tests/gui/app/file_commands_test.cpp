@@ -8,6 +8,7 @@
 #include "pages/param4_page.h"
 #include "pages/prn_file_page.h"
 #include "persistence/unsaved_work.h"
+#include "presentation/result_sheet.h"
 #include "shell_test_support.h"
 #include "views/result_sheet_view.h"
 
@@ -247,7 +248,7 @@ TEST_F(FileCommandsTest, NothingUnsavedKeepsTheExitQuestionAsItIs)
     EXPECT_TRUE(questions.isEmpty());
 }
 
-TEST_F(FileCommandsTest, EveryExampleOpensWithItsProtocolAndMemo)
+TEST_F(FileCommandsTest, EveryExampleOpensWithItsProtocolMemoAndResults)
 {
     const QDir examples(QStringLiteral(QUOREL_SOURCE_DIR "/examples"));
     const QStringList sets = examples.entryList({"*.cir"}, QDir::Files);
@@ -259,6 +260,8 @@ TEST_F(FileCommandsTest, EveryExampleOpensWithItsProtocolAndMemo)
         EXPECT_TRUE(errors.isEmpty()) << set.toStdString() << ": " << errors.join('|').toStdString();
         EXPECT_EQ(window->windowTitle(), "Quorel : " + examples.filePath(set)) << set.toStdString();
         EXPECT_FALSE(window->memoPage->TextEditor->toPlainText().isEmpty()) << set.toStdString();
+        EXPECT_TRUE(hasResults(window->results())) << set.toStdString();
+        EXPECT_TRUE(window->resultSheetView->LabelRes1->text().contains("coupling interval")) << set.toStdString();
         errors.clear();
     }
 }
