@@ -10,7 +10,10 @@
 #include "model/conduction.h"
 #include "model/parameter_form.h"
 #include "pages/param3_page.h"
+#include "views/circuit_pictures.h"
+#include "views/movie_page.h"
 #include "views/result_sheet_view.h"
+#include "views/scheme_window.h"
 #include "views/site_list.h"
 
 #include <QApplication>
@@ -109,6 +112,50 @@ TEST_F(Screenshots, DISABLED_StatusBarAfterALongRun)
     QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
     ASSERT_GT(window->statusTimeText().toDouble(), 100.0) << window->statusTimeText().toStdString();
     save(window->StatusBar1, "status-bar-long-run.png");
+}
+
+TEST_F(Screenshots, DISABLED_MoviePageWithTheDefaultCircuit)
+{
+    window->resize(760, 600);
+    window->selectPage(TabSheet_movie);
+    save(window.get(), "movie-default-circuit.png");
+}
+
+TEST_F(Screenshots, DISABLED_CircuitWithADelayPathAndTwoDeadEndPathways)
+{
+    window->resize(760, 600);
+    ParameterForm& form = window->form();
+    form.selectRadio(3);  // a delay path of 3 sites
+    form.selectRadio(5);  // dead-end pathways of 4 sites at sites 15 and 12, on the middle line
+    form.selectRadio(7);
+    form.editChange(11, "15");
+    form.editChange(14, "12");
+    window->selectPage(TabSheet_movie);
+    save(window.get(), "movie-delay-and-dead-ends.png");
+    window->SpeedButton12->click();
+    window->Form4->RadioButton2->setChecked(true);
+    window->Form4->resize(360, 300);
+    save(window->Form4, "scheme-window.png");
+}
+
+TEST_F(Screenshots, DISABLED_AFrameMidReplay)
+{
+    window->resize(760, 600);
+    chooseStimulusSite(5);
+    QTest::mouseClick(window->SpeedButton4, Qt::LeftButton);
+    MoviePage& page = *window->moviePage;
+    page.ScrollBarS->setValue(20);
+    // Step 1 after the extrastimulus has captured at site 5, with a wavefront in view.
+    const auto wavefront = [&page] {
+        const MovieFrame& frame = page.replay().frame();
+        int lit = 0;
+        for (int site = 1; site <= frame.siteCount; ++site)
+            lit += frame.grey[site] >= 128;
+        return frame.timeMs >= 520 && lit >= 6;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(wavefront(), 20000);
+    save(window.get(), "movie-replay-frame.png");
+    window->stopAnimation();
 }
 
 }  // namespace

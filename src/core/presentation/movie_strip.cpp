@@ -47,6 +47,14 @@ MovieStripTick tickAt(int x, TickClass tickClass, int ms, int H)
 
 }  // namespace
 
+int keepMovieStripSite(CircuitModel& m)
+{
+    int& site = m.ecgChannelSite[kMovieStripChannel];
+    if (site < 1 || site > m.siteChooserItemCount)
+        site = 1;
+    return site;
+}
+
 int movieStripEndMs(const CircuitModel& m, const RunResults& results)
 {
     const int steps = movieStepCount(m, results);

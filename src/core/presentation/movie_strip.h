@@ -52,6 +52,10 @@ struct MovieStripPlan {
     int baselinePenWidth = 2;
 };
 
+// ComboBoxMOV after its items were refilled: the strip keeps its site while the list
+// still offers it, otherwise it shows site 1. Returns the site.
+int keepMovieStripSite(CircuitModel& m);
+
 // tEnd: the largest trunc(activation time x 1000) below 13000 ms over sites 1..N, the
 // revolutions held and every step the replay runs through.
 int movieStripEndMs(const CircuitModel& m, const RunResults& results);

@@ -60,11 +60,13 @@ class Param2Page;
 class Param3Page;
 class Param4Page;
 class ResultSheetView;
+class MoviePage;
 class TForm1;
 class PrnFilePage;
 class StatusPanels;
 class TAboutBox;
 class TForm3;
+class TForm4;
 class TForm5;
 
 // Page indices of PageControl1, in their fixed order.
@@ -220,6 +222,19 @@ public:
     std::function<void()> onResultPageActivated;
     // --- end of run command ---
 
+    // ==== Movie page and scheme window (installMoviePage, movie_page_installation.cpp) ====
+    // stopAnimation: a running replay of the "movie" page ends at once and the static
+    // picture returns; harmless when none runs. Every command that must not overlap with a
+    // replay calls it before its work: a page change, the Calculation command, a new
+    // layout of the window, and printing, loading and saving a circuit file.
+    void stopAnimation();
+    // The replay's animation time: kept for the status bar's repaints on the "movie" page
+    // (four decimals) and painted at once with three.
+    void showAnimationTime(int milliseconds);
+    MoviePage* moviePage = nullptr;
+    TForm4* Form4 = nullptr;   // the scheme window "Circuit"
+    // ==== end of the movie block ====
+
 public slots:
     void GoCalcClick();          // SpeedButton1, "Go(&G)"
     void OnAnimClick();          // SpeedButton4, "Animation(&A)"
@@ -255,6 +270,7 @@ private:
     void installParameterPages();
     void installResultPage();
     void installCalculator();
+    void installMoviePage();   // movie_page_installation.cpp
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);

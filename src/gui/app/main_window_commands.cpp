@@ -185,11 +185,12 @@ void TSDIAppForm::setCommandHandler(Command command, std::function<void()> handl
 
 namespace {
 
-// Commands that read or replace the model a running calculation works on.
+// Commands that read or replace the model a running calculation works on, and the replay
+// of the results it is writing.
 bool waitsForTheCalculation(Command command)
 {
     return command == Command::Open || command == Command::Save || command == Command::SaveAs ||
-           command == Command::Print;
+           command == Command::Print || command == Command::Animation;
 }
 
 }  // namespace

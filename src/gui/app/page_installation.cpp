@@ -32,6 +32,7 @@ void TSDIAppForm::installPages()
 
     installParameterPages();
     installResultPage();
+    installMoviePage();
 }
 
 }  // namespace quorel::gui

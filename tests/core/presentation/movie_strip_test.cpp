@@ -150,3 +150,17 @@ TEST_F(StripFixture, WithoutResultsTheStripHasNoScaleNoTicksNoSpikesAndNoCursor)
     EXPECT_EQ(movieCursorX(125, 2.5), 50);
     EXPECT_EQ(movieCursorX(124, 2.5), 49);
 }
+
+TEST_F(StripFixture, TheStripKeepsItsSiteWhileTheRefilledListOffersIt)
+{
+    struct Case {
+        int site, items, kept;
+    };
+    const Case cases[] = {{5, 29, 5}, {29, 29, 29}, {30, 29, 1}, {0, 29, 1}, {12, 11, 1}};
+    for (const Case& c : cases) {
+        m->ecgChannelSite[kMovieStripChannel] = c.site;
+        m->siteChooserItemCount = c.items;
+        EXPECT_EQ(keepMovieStripSite(*m), c.kept) << c.site;
+        EXPECT_EQ(m->ecgChannelSite[kMovieStripChannel], c.kept);
+    }
+}

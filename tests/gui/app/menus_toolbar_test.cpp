@@ -56,18 +56,17 @@ TEST_F(Menus, CarryTheirCaptionsAndAccelerators)
 TEST_F(Menus, CommandsOfLaterPartsStayDisabledUntilTheirWorkIsInstalled)
 {
     auto window = makeWindow();
-    for (QAction* item : {window->OpenItem, window->SaveItem, window->SaveAsA1, window->PrintP1,
-                          window->AnimationItem, window->SchemeItem})
+    for (QAction* item : {window->OpenItem, window->SaveItem, window->SaveAsA1, window->PrintP1})
         EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
-    for (QToolButton* b : {window->OpenBtn, window->SaveBtn, window->SpeedButton2, window->SpeedButton12,
-                           window->SpeedButton4})
+    for (QToolButton* b : {window->OpenBtn, window->SaveBtn, window->SpeedButton2})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    // The Calculation command is installed with the result page, the calculator with its window.
+    // The Calculation command is installed with the result page, the calculator with its window,
+    // Animation and Show Scheme with the movie page.
     for (QAction* item : {window->ExitItem, window->AboutItem, window->DefaultSizeItem, window->GoItem,
-                          window->CalculatorItem})
+                          window->CalculatorItem, window->AnimationItem, window->SchemeItem})
         EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
-    for (QToolButton* b :
-         {window->SpeedButton5, window->SpeedButton3, window->SpeedButton1, window->SpeedButton10})
+    for (QToolButton* b : {window->SpeedButton5, window->SpeedButton3, window->SpeedButton1, window->SpeedButton10,
+                           window->SpeedButton4, window->SpeedButton12})
         EXPECT_TRUE(b->isEnabled());
     EXPECT_FALSE(window->EditMenu->menuAction()->isEnabled());   // until the memo has the focus
 }
