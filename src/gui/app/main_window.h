@@ -55,12 +55,12 @@ class DeadEnd2Page;
 class DelayPage;
 class LoopPage;
 class MemoPage;
+class MoviePage;
 class Param1Page;
 class Param2Page;
 class Param3Page;
 class Param4Page;
 class ResultSheetView;
-class MoviePage;
 class TForm1;
 class PrnFilePage;
 class StatusPanels;
@@ -208,6 +208,18 @@ public:
     std::function<void(FormRequest)> onFormRequest;
     // ==== end of the parameter pages block ====
 
+    // ==== Movie page and scheme window (installMoviePage, movie_page_installation.cpp) ====
+    // stopAnimation: a running replay of the "movie" page ends at once (no further frame)
+    // and the static picture returns; harmless when none runs. Whatever must not overlap
+    // with a replay calls it before its work. Already done: a page change, a new layout of
+    // the window, the Calculation command, and Open, Save, Save As and Print started from
+    // the menu or the tool bar (runCommand). Code that loads or saves a circuit file or
+    // prints by another road (a recent file, a dropped file) calls it itself.
+    void stopAnimation();
+    MoviePage* moviePage = nullptr;
+    TForm4* Form4 = nullptr;   // the scheme window "Circuit"
+    // ==== end of the movie block ====
+
     // Result page and the Calculation command (installResultPage, result_page_installation.cpp).
     ResultSheetView* resultSheetView = nullptr;
     TForm1* Form1 = nullptr;
@@ -221,19 +233,6 @@ public:
     // the status bar repainted, and "result" becomes the page a calculation shows.
     std::function<void()> onResultPageActivated;
     // --- end of run command ---
-
-    // ==== Movie page and scheme window (installMoviePage, movie_page_installation.cpp) ====
-    // stopAnimation: a running replay of the "movie" page ends at once and the static
-    // picture returns; harmless when none runs. Every command that must not overlap with a
-    // replay calls it before its work: a page change, the Calculation command, a new
-    // layout of the window, and printing, loading and saving a circuit file.
-    void stopAnimation();
-    // The replay's animation time: kept for the status bar's repaints on the "movie" page
-    // (four decimals) and painted at once with three.
-    void showAnimationTime(int milliseconds);
-    MoviePage* moviePage = nullptr;
-    TForm4* Form4 = nullptr;   // the scheme window "Circuit"
-    // ==== end of the movie block ====
 
 public slots:
     void GoCalcClick();          // SpeedButton1, "Go(&G)"
@@ -270,13 +269,13 @@ private:
     void installParameterPages();
     void installResultPage();
     void installCalculator();
-    void installMoviePage();   // movie_page_installation.cpp
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);
     void placeAtStart();
     StatusTimePage statusTimePage() const;
     void shutDown();
+    void installMoviePage();   // movie_page_installation.cpp
 
     ShellOptions options_;
     std::shared_ptr<SoundPlayer> sounds_;

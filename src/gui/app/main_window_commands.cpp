@@ -235,6 +235,10 @@ void TSDIAppForm::runCommand(Command command)
     const bool readsModel = command != Command::Open && command != Command::Calculator;
     if (readsModel && !finishEditing())
         return;
+    // A replay must not run while a file is read or written or the report printed.
+    if (command == Command::Open || command == Command::Save || command == Command::SaveAs ||
+        command == Command::Print)
+        stopAnimation();
     binding.handler();
 }
 

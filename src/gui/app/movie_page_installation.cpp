@@ -101,7 +101,12 @@ void TSDIAppForm::installMoviePage()
         resultSheetView->setScanStep(step, results_->scanCount);
         runController->ScrollBar1Change(step);
     };
-    page->onAnimationTime = [this](int milliseconds) { showAnimationTime(milliseconds); };
+    // The animation time goes to the status bar at once with three decimals; the page's
+    // later repaints show it with four.
+    page->onAnimationTime = [this](int milliseconds) {
+        times_.movieTimeMs = milliseconds;
+        StatusBar1->paintTimeNow(QString::fromStdString(fixedText(milliseconds / 1000.0, 3)));
+    };
     page->onStimulusSiteLit = [this] { playSound(Sound::S99_19e); };
     connect(page, &MoviePage::startClicked, this, &TSDIAppForm::OnAnimClick);
 
@@ -161,12 +166,6 @@ void TSDIAppForm::stopAnimation()
 {
     if (moviePage)
         moviePage->stopAnimation();
-}
-
-void TSDIAppForm::showAnimationTime(int milliseconds)
-{
-    times_.movieTimeMs = milliseconds;
-    StatusBar1->paintTimeNow(QString::fromStdString(fixedText(milliseconds / 1000.0, 3)));
 }
 
 }  // namespace quorel::gui

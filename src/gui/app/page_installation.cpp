@@ -31,8 +31,8 @@ void TSDIAppForm::installPages()
     prnFilePage->registerSettings(settings_, section);
 
     installParameterPages();
-    installResultPage();
     installMoviePage();
+    installResultPage();
 }
 
 }  // namespace quorel::gui
