@@ -11,6 +11,8 @@
 #include "model/parameter_form.h"
 #include "pages/param3_page.h"
 #include "views/result_sheet_view.h"
+#include "views/movie_page.h"
+#include "views/scheme_window.h"
 #include "views/site_list.h"
 
 #include <QApplication>
@@ -89,6 +91,48 @@ TEST_F(Screenshots, DISABLED_ResultSheetScrolledRightAndDown)
     sheet->horizontalScrollBar()->setValue(sheet->horizontalScrollBar()->maximum());
     sheet->verticalScrollBar()->setValue(sheet->verticalScrollBar()->maximum() / 2);
     save(window.get(), "result-scrolled.png");
+}
+
+TEST_F(Screenshots, DISABLED_MoviePageWithTheDefaultCircuit)
+{
+    window->resize(760, 600);
+    window->selectPage(TabSheet_movie);
+    save(window.get(), "movie-default-circuit.png");
+}
+
+TEST_F(Screenshots, DISABLED_CircuitWithADelayPathAndTwoDeadEndPathways)
+{
+    window->resize(760, 600);
+    ParameterForm& form = window->form();
+    form.selectRadio(3);  // a delay path of 3 sites
+    form.selectRadio(5);  // dead-end pathways of 4 sites at sites 15 and 12, on the middle line
+    form.selectRadio(7);
+    form.editChange(11, "15");
+    form.editChange(14, "12");
+    window->selectPage(TabSheet_movie);
+    save(window.get(), "movie-delay-and-dead-ends.png");
+    window->SpeedButton12->click();
+    window->Form4->RadioButton1->setChecked(true);  // "Small"
+    window->Form4->resize(420, 330);
+    save(window->Form4, "scheme-window.png");
+}
+
+TEST_F(Screenshots, DISABLED_AFrameMidReplay)
+{
+    window->resize(760, 600);
+    chooseStimulusSite(5);
+    QTest::mouseClick(window->SpeedButton4, Qt::LeftButton);
+    MoviePage& page = *window->moviePage;
+    // Step 1, 30 ms after the extrastimulus captured site 5: the two wavefronts leaving it.
+    const RunResults& results = window->results();
+    int captureMs = -1;
+    for (int r = 1; r <= results.shownRevolutionCount && captureMs < 0; ++r)
+        if (results.SiteActivation[1][5][r].code == 3.0)
+            captureMs = static_cast<int>(results.SiteActivation[1][5][r].time * 1000);
+    ASSERT_GE(captureMs, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(page.replay().frame().timeMs >= captureMs + 30, 30000);
+    save(window.get(), "movie-replay-frame.png");
+    window->stopAnimation();
 }
 
 TEST_F(Screenshots, DISABLED_StatusBarAfterALongRun)

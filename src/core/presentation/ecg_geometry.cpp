@@ -32,8 +32,13 @@ int columnOfMillisecond(const EcgView& view, int ms)
 
 EcgStripGeometry ecgStripGeometry(int height)
 {
+    return spikeGeometry(static_cast<double>(height) / kEcgBands);
+}
+
+EcgStripGeometry spikeGeometry(double U)
+{
     EcgStripGeometry g;
-    g.U = static_cast<double>(height) / kEcgBands;
+    g.U = U;
     g.A = static_cast<int>(g.U);
     g.A3 = static_cast<int>(g.U * 3 * 0.25);
     g.A2 = static_cast<int>(g.U * 2 * 0.25);

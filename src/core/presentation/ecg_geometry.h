@@ -64,6 +64,9 @@ struct EcgStripGeometry {
     int A1 = 0;
 };
 EcgStripGeometry ecgStripGeometry(int height);
+// The same half-heights for a band of height U (the movie strip's spikes use half the
+// strip's height).
+EcgStripGeometry spikeGeometry(double U);
 int ecgBaselineY(double U, int channel);
 
 // One vertical line of a spike, relative to the marked column: from y - halfHeight

@@ -44,6 +44,11 @@ EcgTick tickAt(const EcgView& view, int x, TickClass tickClass)
 
 }  // namespace
 
+TickClass tickClassOf(int ms)
+{
+    return classOf(ms);
+}
+
 bool columnTickClass(const EcgView& view, int x, TickClass& tickClass)
 {
     const MsRange range = columnMilliseconds(view, x);

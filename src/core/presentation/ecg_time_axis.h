@@ -28,6 +28,9 @@ struct EcgTick {
     int textY = 0;
 };
 
+// The class of a multiple of 100 ms; the movie strip's axis classes its ticks alike.
+TickClass tickClassOf(int ms);
+
 // The class a column's milliseconds give it (the last multiple of 100 in the column
 // decides); returns false for a column without one.
 bool columnTickClass(const EcgView& view, int x, TickClass& tickClass);

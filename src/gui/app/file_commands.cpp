@@ -207,6 +207,7 @@ bool FileCommands::openPath(const QString& path)
 
 bool FileCommands::loadCircuitSet(const QString& path)
 {
+    window_.stopAnimation();   // also for a recent, dropped or named file
     TForm3& wait = *window_.Form3;
     wait.showMessage(QStringLiteral("Now Loading"), &window_, 1);
     waitPumping(waitBeforeMs);
@@ -242,6 +243,7 @@ bool FileCommands::loadCircuitSet(const QString& path)
 
 bool FileCommands::saveCircuitSet(const QString& path)
 {
+    window_.stopAnimation();
     TForm3& wait = *window_.Form3;
     wait.showMessage(QStringLiteral("Now Saving"), &window_, 1);
     waitPumping(waitBeforeMs);

@@ -55,6 +55,7 @@ class DeadEnd2Page;
 class DelayPage;
 class LoopPage;
 class MemoPage;
+class MoviePage;
 class Param1Page;
 class Param2Page;
 class Param3Page;
@@ -65,6 +66,7 @@ class PrnFilePage;
 class StatusPanels;
 class TAboutBox;
 class TForm3;
+class TForm4;
 class TForm5;
 
 // Page indices of PageControl1, in their fixed order.
@@ -208,6 +210,18 @@ public:
     std::function<void(FormRequest)> onFormRequest;
     // ==== end of the parameter pages block ====
 
+    // ==== Movie page and scheme window (installMoviePage, movie_page_installation.cpp) ====
+    // stopAnimation: a running replay of the "movie" page ends at once (no further frame)
+    // and the static picture returns; harmless when none runs. Whatever must not overlap
+    // with a replay calls it before its work. Already done: a page change, a new layout of
+    // the window, the Calculation command, and Open, Save, Save As and Print started from
+    // the menu or the tool bar (runCommand). Code that loads or saves a circuit file or
+    // prints by another road (a recent file, a dropped file) calls it itself.
+    void stopAnimation();
+    MoviePage* moviePage = nullptr;
+    TForm4* Form4 = nullptr;   // the scheme window "Circuit"
+    // ==== end of the movie block ====
+
     // Result page and the Calculation command (installResultPage, result_page_installation.cpp).
     ResultSheetView* resultSheetView = nullptr;
     TForm1* Form1 = nullptr;
@@ -266,6 +280,7 @@ private:
     void placeAtStart();
     StatusTimePage statusTimePage() const;
     void shutDown();
+    void installMoviePage();   // movie_page_installation.cpp
 
     ShellOptions options_;
     std::shared_ptr<SoundPlayer> sounds_;

@@ -185,11 +185,12 @@ void TSDIAppForm::setCommandHandler(Command command, std::function<void()> handl
 
 namespace {
 
-// Commands that read or replace the model a running calculation works on.
+// Commands that read or replace the model a running calculation works on, and the replay
+// of the results it is writing.
 bool waitsForTheCalculation(Command command)
 {
     return command == Command::Open || command == Command::Save || command == Command::SaveAs ||
-           command == Command::Print;
+           command == Command::Print || command == Command::Animation;
 }
 
 }  // namespace
@@ -234,6 +235,10 @@ void TSDIAppForm::runCommand(Command command)
     const bool readsModel = command != Command::Open && command != Command::Calculator;
     if (readsModel && !finishEditing())
         return;
+    // A replay must not run while a file is read or written or the report printed.
+    if (command == Command::Open || command == Command::Save || command == Command::SaveAs ||
+        command == Command::Print)
+        stopAnimation();
     binding.handler();
 }
 

@@ -31,6 +31,7 @@ void TSDIAppForm::installPages()
     prnFilePage->registerSettings(settings_, section);
 
     installParameterPages();
+    installMoviePage();
     installResultPage();
 }
 

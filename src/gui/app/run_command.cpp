@@ -61,7 +61,7 @@ void RunController::GoCalcClick()
 {
     // The window has already run the exit rules of the box being typed in (every
     // command that reads the model goes through TSDIAppForm::runCommand).
-    stopRequested = 1;
+    window_.stopAnimation();   // a replay must not run beside the calculation
     CircuitModel& m = window_.model();
     const CircuitCheckReport check = runCircuitCheck(m);
     if (window_.checkPage)

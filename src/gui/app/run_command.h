@@ -36,8 +36,6 @@ public:
     RunState& state() { return *state_; }
     const RunState& state() const { return *state_; }
 
-    // Set by every Calculation command: a running animation ends at its next frame.
-    int stopRequested = 0;
     // The page a calculation shows: "result" or "ECG", whichever was opened last.
     Page resultPage = TabSheet_res1;
 

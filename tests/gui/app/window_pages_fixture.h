@@ -33,9 +33,13 @@ protected:
     }
 
     QLineEdit* edit(int tag) const { return window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(tag)); }
+    // RadioButtonk of the main window's pages (the scheme window has a RadioButton1..3 of its own).
     QRadioButton* radio(int k) const
     {
-        return window->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(k));
+        for (QRadioButton* b : window->findChildren<QRadioButton*>(QStringLiteral("RadioButton%1").arg(k)))
+            if (b->window() == window.get())
+                return b;
+        return nullptr;
     }
     CircuitModel& m() const { return window->model(); }
     DeadEnd1Page* deadEnd1Page() const { return window->deadEnd1Page; }
