@@ -53,6 +53,8 @@ class CircuitPage;
 class DeadEnd1Page;
 class DeadEnd2Page;
 class DelayPage;
+class EcgPageView;
+class EcgSetPage;
 class LoopPage;
 class MemoPage;
 class Param1Page;
@@ -61,6 +63,7 @@ class Param3Page;
 class Param4Page;
 class ResultSheetView;
 class TForm1;
+class TForm2;
 class PrnFilePage;
 class StatusPanels;
 class TAboutBox;
@@ -220,6 +223,19 @@ public:
     std::function<void()> onResultPageActivated;
     // --- end of run command ---
 
+    // ==== ECG pages (installEcgPages, ecg_pages_installation.cpp) ====
+    // "ECG": ecgPageView->page() is the page's core object, which owns the activation
+    // raster (raster(), channel 17 included) and the calipers.
+    EcgPageView* ecgPageView = nullptr;
+    EcgSetPage* ecgSetPage = nullptr;   // "ECG set": ComboBoxE1..E16 and SGDI2
+    TForm2* Form2 = nullptr;            // the site pop-up "Select Site"
+    // To be called by the loader once a circuit set is in the model and the session:
+    // the "ECG set" lists show the loaded channel sites, CheckBox6 and CheckBox7 the
+    // loaded flags, and the ECG page applies the loaded scale with its caliper marks and
+    // builds the raster of the loaded scan step.
+    void ecgStateLoaded();
+    // ==== end of the ECG pages block ====
+
 public slots:
     void GoCalcClick();          // SpeedButton1, "Go(&G)"
     void OnAnimClick();          // SpeedButton4, "Animation(&A)"
@@ -255,6 +271,7 @@ private:
     void installParameterPages();
     void installResultPage();
     void installCalculator();
+    void installEcgPages();
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);

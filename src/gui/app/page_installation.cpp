@@ -32,6 +32,7 @@ void TSDIAppForm::installPages()
 
     installParameterPages();
     installResultPage();
+    installEcgPages();
 }
 
 }  // namespace quorel::gui
