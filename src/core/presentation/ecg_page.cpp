@@ -57,10 +57,13 @@ EcgPageUpdate EcgPage::rebuildRaster(bool runInProgress)
 
 EcgPageUpdate EcgPage::circuitSetLoaded()
 {
+    // The file's start is bounded by the file's own raster, not by the one shown before.
+    const ScrollBarState loadedStart = session_.scrollBar4;
     const int loading = model_.loadingFile;
     model_.loadingFile = 1;
     EcgPageUpdate u = ScrollBar3Change(session_.scrollBar3.position);
     model_.loadingFile = loading;
+    session_.scrollBar4 = loadedStart;
     u |= rebuildRaster(false);
     u.comboBoxes = true;
     return u;

@@ -143,3 +143,17 @@ TEST_F(EcgPageFixture, ALoadedSetKeepsItsMarksAtItsScaleAndShowsItsStep)
     EXPECT_EQ(session.scrollBar4.maximum, 500);  // 700 - 2 ms x 100 px
     EXPECT_EQ(session.scrollBar4.position, 500);
 }
+
+TEST_F(EcgPageFixture, ALoadedStartIsKeptWhenTheStripShownBeforeWasEmpty)
+{
+    // Step 1 has no marks: before the load ScrollBar4 cannot move at all.
+    page.ScrollBar2Change(1, false);
+    ASSERT_EQ(session.scrollBar4.maximum, 0);
+    session.scrollBar2.position = 2;  // the file: step 2 at 1 ms per pixel, from 0.3 s
+    session.scrollBar3.position = 1;
+    session.scrollBar4 = {800, 300};
+    page.circuitSetLoaded();
+    EXPECT_EQ(session.scrollBar4.maximum, 800);  // 900 - 1 ms x 100 px
+    EXPECT_EQ(session.scrollBar4.position, 300);
+    EXPECT_EQ(page.Label199(), "0.300");
+}
