@@ -11,15 +11,22 @@
 #include "model/parameter_form.h"
 #include "pages/param2_page.h"
 #include "pages/segment_table_view.h"
+#include "presentation/ecg_channel_labels.h"
+#include "presentation/shell_layout.h"
 #include "presentation/site_popup_placement.h"
 #include "views/ecg_page_view.h"
 #include "views/ecg_set_page.h"
 #include "views/result_sheet_view.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace quorel::gui {
 
@@ -76,6 +83,7 @@ void TSDIAppForm::installEcgPages()
     const QString section = QStringLiteral("TSDIAppForm");
     settings_.addButton(section, ecg->CheckBox6);
     settings_.addButton(section, ecg->CheckBox7);
+    registerEcgViewSizes(section);
 
     // After the page change has brought the model up to date (connected before this).
     connect(PageControl1, &QTabWidget::currentChanged, ecg, [this, ecg](int index) {
@@ -100,8 +108,56 @@ void TSDIAppForm::installEcgPages()
     });
 }
 
+void TSDIAppForm::registerEcgViewSizes(const QString& section)
+{
+    EcgPageView* ecg = ecgPageView;
+    // The strip as the window's present size lays it out, also when the page was never
+    // opened: what the file keeps is the strip the user would see.
+    const auto stripSize = [this, ecg] {
+        const QWidget* shown = PageControl1->currentWidget();
+        return ecg->stripSizeIn(shown ? shown->size() : QSize());
+    };
+    // A stored strip larger than the one the start size gives grows the window once, as
+    // it is first shown, within the screen: the ECG comes back as large as it was left.
+    auto wanted = std::make_shared<QSize>(-1, -1);
+    // Label205 sits at the strip's right end: its place follows from PaintBox2.Width.
+    settings_.addValue(
+        section, QStringLiteral("Label205.Left"),
+        [ecg, stripSize] {
+            stripSize();
+            return ecg->Label205->mapTo(ecg, QPoint(0, 0)).x();
+        },
+        [](int) {});
+    settings_.addValue(
+        section, QStringLiteral("PaintBox2.Height"), [stripSize] { return stripSize().height(); },
+        [wanted](int height) { wanted->setHeight(height); });
+    settings_.addValue(
+        section, QStringLiteral("PaintBox2.Width"), [stripSize] { return stripSize().width(); },
+        [wanted](int width) { wanted->setWidth(width); });
+    connect(this, &TSDIAppForm::windowShown, ecg, [this, wanted, stripSize] {
+        const QSize stored = std::exchange(*wanted, QSize(-1, -1));
+        if (stored.width() < 0 && stored.height() < 0)
+            return;
+        const QSize now = stripSize();
+        const QSize grow(std::max(0, stored.width() - now.width()),
+                         std::max(0, stored.height() - now.height()));
+        const QScreen* s = screen();
+        if (grow.isNull() || !s)
+            return;
+        const QRect area = s->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        const QSize client = (size() + grow).boundedTo(area.size() - frame).expandedTo(minimumSize());
+        resize(client);
+        const WindowOrigin o = centredIn(area.left(), area.top(), area.width(), area.height(),
+                                         client.width() + frame.width(), client.height() + frame.height());
+        move(o.left, o.top);
+    });
+}
+
 void TSDIAppForm::ecgStateLoaded()
 {
+    // The loaded channel sites with their colours, as choosing each in its list gives.
+    recomputeEcgChannelColours(*model_);
     ecgSetPage->syncFromModel();
     ecgPageView->circuitSetLoaded();
     refreshStatusBar();

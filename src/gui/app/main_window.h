@@ -229,10 +229,12 @@ public:
     EcgPageView* ecgPageView = nullptr;
     EcgSetPage* ecgSetPage = nullptr;   // "ECG set": ComboBoxE1..E16 and SGDI2
     TForm2* Form2 = nullptr;            // the site pop-up "Select Site"
-    // To be called by the loader once a circuit set is in the model and the session:
-    // the "ECG set" lists show the loaded channel sites, CheckBox6 and CheckBox7 the
-    // loaded flags, and the ECG page applies the loaded scale with its caliper marks and
-    // builds the raster of the loaded scan step.
+    // Applies the ECG state of a loaded circuit set; to be called by the loader once the
+    // set is in the model and the session (after loadCircuitSetThroughForm). The channels
+    // get the loaded sites and their colours ("ECG set" lists and labels), CheckBox6 and
+    // CheckBox7 the loaded flags, ScrollBar2, ScrollBar3 and ScrollBar4 the loaded step,
+    // scale and start, and the loaded caliper marks are kept at the loaded scale; the
+    // raster of the loaded step is built and the capture lamp follows it.
     void ecgStateLoaded();
     // ==== end of the ECG pages block ====
 
@@ -272,6 +274,8 @@ private:
     void installResultPage();
     void installCalculator();
     void installEcgPages();
+    // Label205.Left, PaintBox2.Height and PaintBox2.Width in the window settings.
+    void registerEcgViewSizes(const QString& section);
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);

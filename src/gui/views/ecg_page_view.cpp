@@ -180,6 +180,15 @@ void EcgPageView::setLargeFonts(bool largeFonts)
     PaintBox3->setTextFont(font);
 }
 
+QSize EcgPageView::stripSizeIn(QSize pageSize)
+{
+    if (!isVisible() && pageSize.isValid()) {
+        resize(pageSize);
+        layout()->setGeometry(rect());
+    }
+    return PaintBox2->size();
+}
+
 void EcgPageView::rebuildRaster()
 {
     apply(page_->rebuildRaster(running()));

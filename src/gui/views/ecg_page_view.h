@@ -50,6 +50,9 @@ public:
     void pageChanged();
     void coloursChanged();
     void syncControls();
+    // PaintBox2's size when the page fills `pageSize`: a page that is not on screen is
+    // laid out at that size first (it is laid out again whenever it is shown).
+    QSize stripSizeIn(QSize pageSize);
     // Arial bold 8 instead of 10 points in the strip and the labels.
     void setLargeFonts(bool largeFonts);
     // Redraws what the core's answer names and copies texts and positions back.

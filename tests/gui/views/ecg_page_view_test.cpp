@@ -25,7 +25,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
@@ -355,4 +357,82 @@ TEST_F(EcgPageTest, ExportWritesTheLabelsAndTheStripAsShown)
     ecg->exportStripInteractively();
     ASSERT_EQ(shownErrors.size(), 1);
     EXPECT_TRUE(shownErrors[0].startsWith("Cannot write ["));
+}
+
+TEST_F(EcgPageTest, TheStoredViewSizesBringTheStripBackAtTheNextStart)
+{
+    // Stored while another page is in front: the strip as this window size lays it out.
+    window->resize(700, 560);
+    ASSERT_NE(window->currentPage(), TabSheet_ecg);
+    ASSERT_TRUE(window->saveWindowSettings());
+    clickTab(TabSheet_ecg);
+    const QSize left = strip()->size();
+    {
+        QSettings stored(settingsPath(), QSettings::IniFormat);
+        EXPECT_EQ(stored.value("TSDIAppForm/PaintBox2.Width").toInt(), left.width());
+        EXPECT_EQ(stored.value("TSDIAppForm/PaintBox2.Height").toInt(), left.height());
+        EXPECT_EQ(stored.value("TSDIAppForm/Label205.Left").toInt(), ecg->Label205->x());
+        stored.setValue("TSDIAppForm/CheckBox6.Checked", 1);
+        stored.setValue("TSDIAppForm/CheckBox7.Checked", 1);
+    }
+    window.reset();
+
+    auto again = makeWindow();
+    EXPECT_EQ(again->session().ecgFlagSize, 1);  // through the boxes' own handlers
+    EXPECT_EQ(again->session().ecgFlagBClear, 0);
+    again->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(again.get()));
+    again->selectPage(TabSheet_ecg);
+    QApplication::processEvents();
+    ASSERT_LE(700, again->screen()->availableGeometry().width());
+    EXPECT_EQ(again->ecgPageView->PaintBox2->size(), left);
+    EXPECT_EQ(again->size(), QSize(700, 560));
+    EXPECT_TRUE(again->ecgPageView->CheckBox6->isChecked());
+
+    // A smaller stored strip leaves the window at its start size.
+    again.reset();
+    {
+        QSettings stored(settingsPath(), QSettings::IniFormat);
+        stored.setValue("TSDIAppForm/PaintBox2.Width", 100);
+        stored.setValue("TSDIAppForm/PaintBox2.Height", 100);
+    }
+    auto small = makeWindow();
+    const QSize start = small->size();
+    small->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(small.get()));
+    EXPECT_EQ(small->size(), start);
+}
+
+TEST_F(EcgPageTest, ALoadedSetShowsItsChannelsMarksStepScaleAndFlags)
+{
+    runCapturingProtocol();
+    clickTab(TabSheet_ecg);
+    // What a loader leaves in the model and the session: sites without their colours.
+    CircuitModel& m = window->model();
+    SessionState& session = window->session();
+    m.ecgChannelSite[1] = 5;
+    m.ecgChannelSite[2] = 12;
+    session.caliperCount = 1;
+    session.caliperMarks[0] = {20, 0.5, 70, 0.4, 100};
+    session.scrollBar2.position = 6;
+    session.scrollBar3.position = 1;
+    session.scrollBar4 = {400, 150};
+    session.ecgFlagSize = 1;
+    session.ecgFlagBClear = 0;
+    window->ecgStateLoaded();
+
+    EXPECT_EQ(m.ecgChannelColour[1], kRed);  // the stimulus site
+    EXPECT_EQ(m.ecgChannelColour[2], siteColour(m, 12, true));
+    EXPECT_EQ(window->ecgSetPage->ComboBoxE(2)->site(), 12);
+    EXPECT_EQ(ecg->page().labelsPlan().labels[2].text, "S-12");
+    EXPECT_TRUE(ecg->CheckBox6->isChecked());
+    EXPECT_TRUE(ecg->CheckBox7->isChecked());
+    EXPECT_EQ(ecg->ScrollBar2->value(), 6);
+    EXPECT_EQ(ecg->ScrollBar3->value(), 1);
+    EXPECT_EQ(ecg->ScrollBar4->value(), 150);
+    EXPECT_EQ(ecg->Label199->text(), "0.150");
+    EXPECT_EQ(ecg->page().raster().step, 6);
+    EXPECT_EQ(window->results().captureLamp, 1);  // step 6 captured
+    EXPECT_EQ(session.caliperCount, 1);           // measured at the loaded scale: kept
+    EXPECT_TRUE(isColour(shownStrip(), 20, 2, kCaliperColour));
 }
