@@ -67,19 +67,23 @@ protected:
         ASSERT_TRUE(widget->grab().save(screenshotPath(name)));
     }
 
-    // A capturing run at site 5 shown on the ECG page, the channels on sites 2 to 17
-    // and two intervals measured between spikes.
+    // A capturing run at site 5 shown on the ECG page at 2 ms per pixel, the channels on
+    // sites along the inner loop and the outer loop, and two intervals measured: the VT
+    // cycle between two QRS spikes, and from the captured stimulus to the next QRS.
     void ecgWithTwoCalipers()
     {
         window->resize(1000, 640);
         chooseStimulusSite(5);
         window->selectPage(TabSheet_ecgset);
+        const int sites[16] = {2, 3, 4, 5, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28};
         for (int channel = 1; channel <= 16; ++channel) {
-            window->ecgSetPage->ComboBoxE(channel)->setSite(channel + 1);
-            window->ecgPageView->page().ComboBoxECGChange(channel, channel);
+            const int site = sites[channel - 1];
+            window->ecgSetPage->ComboBoxE(channel)->setSite(site);
+            window->ecgPageView->page().ComboBoxECGChange(channel, site - 1);
         }
         window->selectPage(TabSheet_ecg);
         QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
+        window->ecgPageView->ScrollBar3->setValue(2);
         EcgStripBox* strip = window->ecgPageView->PaintBox2;
         const auto measure = [&](int x1, int x2, int y) {
             QTest::mouseClick(window->ecgPageView->SpeedButton7, Qt::LeftButton);
@@ -88,13 +92,14 @@ protected:
                 QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(x, y));
             }
         };
-        const EcgPage& page = window->ecgPageView->page();
+        EcgPage& page = window->ecgPageView->page();
         const auto column = [&](int channel, int k) {
-            const EcgChannelTrace& trace = window->ecgPageView->page().stripPlan().channels[channel];
+            const EcgChannelTrace& trace = page.stripPlan().channels[channel];
             return trace.columns[std::min(k, trace.columnCount - 1)];
         };
-        measure(column(0, 1), column(0, 2), static_cast<int>(page.U() * 2.5));
-        measure(column(0, 1), column(5, 1), static_cast<int>(page.U() * 9.5));
+        const double U = page.U();
+        measure(column(0, 1), column(0, 2), static_cast<int>(U * 1.5));  // QRS to QRS
+        measure(column(4, 2), column(0, 3), static_cast<int>(U * 4.5));  // S-5 to QRS
         QTest::mouseMove(strip, QPoint(strip->width() - 40, strip->height() / 2));
     }
 
