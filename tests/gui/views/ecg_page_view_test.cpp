@@ -436,3 +436,31 @@ TEST_F(EcgPageTest, ALoadedSetShowsItsChannelsMarksStepScaleAndFlags)
     EXPECT_EQ(session.caliperCount, 1);           // measured at the loaded scale: kept
     EXPECT_TRUE(isColour(shownStrip(), 20, 2, kCaliperColour));
 }
+
+TEST_F(EcgPageTest, ABarHeldAtTheRightEdgePagesTheStripAndItsScrollBar)
+{
+    runCapturingProtocol();
+    clickTab(TabSheet_ecg);
+    ecg->ScrollBar3->setValue(1);  // 1 ms per pixel: the run is longer than the strip
+    ASSERT_GT(ecg->ScrollBar4->maximum(), 100);
+    const int y = strip()->height() / 2;
+    measure(40, 100, y);
+    moveOnStrip(70, y);  // over the bar
+    pressOnStrip(70, y);
+    moveOnStrip(strip()->width() - 10, y);
+    EXPECT_EQ(ecg->ScrollBar4->value(), 100);
+    EXPECT_EQ(ecg->Label199->text(), "0.100");
+    QTest::mouseRelease(strip(), Qt::LeftButton, {}, QPoint(strip()->width() - 10, y));
+    EXPECT_EQ(window->session().caliperMarks[0].intervalMs, 60);  // moved, not stretched
+
+    // A train has a single step: no step bar on the page.
+    window->selectPage(TabSheet_des2);
+    window->form().selectRadio(10);
+    window->selectPage(TabSheet_ecg);
+    QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
+    ASSERT_EQ(window->currentPage(), TabSheet_ecg);
+    EXPECT_FALSE(ecg->ScrollBar2->isVisible());
+    EXPECT_FALSE(ecg->Label206->isVisible());
+    EXPECT_EQ(ecg->page().raster().step, 1);
+    EXPECT_EQ(window->session().caliperCount, 1);  // the marks outlive a run
+}
