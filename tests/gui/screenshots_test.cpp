@@ -10,13 +10,18 @@
 #include "model/conduction.h"
 #include "model/parameter_form.h"
 #include "pages/param3_page.h"
+#include "views/ecg_page_view.h"
+#include "views/ecg_set_page.h"
+#include "views/ecg_strip_box.h"
 #include "views/result_sheet_view.h"
 #include "views/movie_page.h"
 #include "views/scheme_window.h"
 #include "views/site_list.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QDir>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -62,6 +67,42 @@ protected:
     {
         QApplication::processEvents();
         ASSERT_TRUE(widget->grab().save(screenshotPath(name)));
+    }
+
+    // A capturing run at site 5 shown on the ECG page at 2 ms per pixel, the channels on
+    // sites along the inner loop and the outer loop, and two intervals measured: the VT
+    // cycle between two QRS spikes, and from the captured stimulus to the next QRS.
+    void ecgWithTwoCalipers()
+    {
+        window->resize(1000, 640);
+        chooseStimulusSite(5);
+        window->selectPage(TabSheet_ecgset);
+        const int sites[16] = {2, 3, 4, 5, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28};
+        for (int channel = 1; channel <= 16; ++channel) {
+            const int site = sites[channel - 1];
+            window->ecgSetPage->ComboBoxE(channel)->setSite(site);
+            window->ecgPageView->page().ComboBoxECGChange(channel, site - 1);
+        }
+        window->selectPage(TabSheet_ecg);
+        QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
+        window->ecgPageView->ScrollBar3->setValue(2);
+        EcgStripBox* strip = window->ecgPageView->PaintBox2;
+        const auto measure = [&](int x1, int x2, int y) {
+            QTest::mouseClick(window->ecgPageView->SpeedButton7, Qt::LeftButton);
+            for (int x : {x1, x2}) {
+                QTest::mouseMove(strip, QPoint(x, y));
+                QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(x, y));
+            }
+        };
+        EcgPage& page = window->ecgPageView->page();
+        const auto column = [&](int channel, int k) {
+            const EcgChannelTrace& trace = page.stripPlan().channels[channel];
+            return trace.columns[std::min(k, trace.columnCount - 1)];
+        };
+        const double U = page.U();
+        measure(column(0, 1), column(0, 2), static_cast<int>(U * 1.5));  // QRS to QRS
+        measure(column(4, 2), column(0, 3), static_cast<int>(U * 4.5));  // S-5 to QRS
+        QTest::mouseMove(strip, QPoint(strip->width() - 40, strip->height() / 2));
     }
 
     QTemporaryDir dir;
@@ -153,6 +194,30 @@ TEST_F(Screenshots, DISABLED_StatusBarAfterALongRun)
     QTest::mouseClick(window->SpeedButton1, Qt::LeftButton);
     ASSERT_GT(window->statusTimeText().toDouble(), 100.0) << window->statusTimeText().toStdString();
     save(window->StatusBar1, "status-bar-long-run.png");
+}
+
+TEST_F(Screenshots, DISABLED_EcgPageOfACapturingRunWithTwoCalipers)
+{
+    ecgWithTwoCalipers();
+    save(window.get(), "ecg-two-calipers.png");
+    window->selectPage(TabSheet_ecgset);
+    save(window.get(), "ecg-set.png");
+}
+
+TEST_F(Screenshots, DISABLED_EcgStripExportedAsSvgAndRenderedBack)
+{
+    ecgWithTwoCalipers();
+    const QString svg = dir.filePath("strip.svg");
+    window->ecgPageView->chooseExportPath = [&] { return svg; };
+    window->ecgPageView->exportStripInteractively();
+    QSvgRenderer drawing(svg);
+    ASSERT_TRUE(drawing.isValid());
+    QImage rendered(drawing.viewBox().size(), QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter p(&rendered);
+    drawing.render(&p);
+    p.end();
+    ASSERT_TRUE(rendered.save(screenshotPath("ecg-export-svg.png")));
 }
 
 }  // namespace

@@ -113,6 +113,11 @@ CaliperUpdate Calipers::scaleChanged(bool loadingFile)
 {
     if (!loadingFile)
         session_.caliperCount = 0;
+    return markingModeOff();
+}
+
+CaliperUpdate Calipers::markingModeOff()
+{
     forgetPointer();
     return switchMeasuringOff(false);
 }

@@ -115,6 +115,9 @@ public:
     // ScrollBar3 (scale) changed: marks measured at another scale are removed unless a
     // circuit file is being loaded; measuring off.
     CaliperUpdate scaleChanged(bool loadingFile);
+    // Another page of the window was opened: measuring off and a pending first point
+    // given up; the marks stay.
+    CaliperUpdate markingModeOff();
 
     // X, Y: the mouse in PaintBox2's pixels. shiftOrAlt: Shift or Alt held at the press.
     CaliperUpdate PaintBox2MouseMove(int X, int Y, const EcgView& view);

@@ -55,6 +55,28 @@ EcgPageUpdate EcgPage::rebuildRaster(bool runInProgress)
     return u;
 }
 
+EcgPageUpdate EcgPage::circuitSetLoaded()
+{
+    // The file's start is bounded by the file's own raster, not by the one shown before.
+    const ScrollBarState loadedStart = session_.scrollBar4;
+    const int loading = model_.loadingFile;
+    model_.loadingFile = 1;
+    EcgPageUpdate u = ScrollBar3Change(session_.scrollBar3.position);
+    model_.loadingFile = loading;
+    session_.scrollBar4 = loadedStart;
+    u |= rebuildRaster(false);
+    u.comboBoxes = true;
+    return u;
+}
+
+EcgPageUpdate EcgPage::pageChanged()
+{
+    labelDrag_.clearHighlight();
+    EcgPageUpdate u = fromCalipers(calipers_.markingModeOff());
+    u.labels = true;
+    return u;
+}
+
 EcgPageUpdate EcgPage::ScrollBar2Change(int position, bool runInProgress)
 {
     session_.scrollBar2.position = position;

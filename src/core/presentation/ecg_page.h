@@ -15,9 +15,8 @@
 //
 // The raster is never rebuilt by a paint: only by the events that change what it
 // shows (rebuildRaster, ScrollBar2Change, a channel reordered or given another site).
-// After a circuit set is loaded: ScrollBar3Change(session.scrollBar3.position) while
-// the model's loadingFile is set (measuring stops, the file's marks stay), then
-// rebuildRaster(false).
+// After a circuit set is loaded: circuitSetLoaded() (the file's scale with its marks,
+// the raster of its step). On every page change of the window: pageChanged().
 //
 // The status bar on this page: while the mouse moves over the strip it shows
 // ecgCursorTimeText(cursorMs()) (three decimals) at the time's place; a full repaint
@@ -65,6 +64,13 @@ public:
     // buildActivationRaster for the step ScrollBar2 selects (the previous one while a
     // run is in progress), then ScrollBar4's maximum.
     EcgPageUpdate rebuildRaster(bool runInProgress);
+    // A circuit set was loaded into the model and the session: its scale is applied with
+    // the marks the file holds (they were measured at that scale), measuring stops and
+    // the raster is built for its step.
+    EcgPageUpdate circuitSetLoaded();
+    // The window's page changed: the marking mode goes off (a pending first point is
+    // given up, the marks stay) and no label is highlighted.
+    EcgPageUpdate pageChanged();
 
     // Controls of the page.
     EcgPageUpdate ScrollBar2Change(int position, bool runInProgress);  // scan step

@@ -255,21 +255,25 @@ void drawPencil(QPainter& p, bool on)
     }
 }
 
-void drawMovieSwitch(QPainter& p, bool on)
+// SpeedButton7: a piece of the strip with a caliper over it; red while measuring.
+void drawCaliperSwitch(QPainter& p, bool on)
 {
-    drawFilm(p, on ? QColor(0x4a, 0x4a, 0x52) : QColor(0x9a, 0x9a, 0xa0));
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(2.5, 5.5, 23, 17), 2, 2);
+    // A trace with one spike.
+    p.setPen(QPen(QColor(0xff, 0xff, 0x00), 1.2));
+    p.drawLine(QPointF(4, 17), QPointF(24, 17));
+    p.drawLine(QPointF(13, 11), QPointF(13, 20));
+    const QColor caliper = on ? QColor(0xff, 0x30, 0x30) : QColor(0x9a, 0x9a, 0xa0);
+    p.setPen(QPen(caliper, 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(7, 7), QPointF(7, 21));
+    p.drawLine(QPointF(20, 7), QPointF(20, 21));
+    p.drawLine(QPointF(7, 10), QPointF(20, 10));
     if (on) {
-        QPainterPath play;
-        play.moveTo(11, 10.8);
-        play.lineTo(17.5, 14);
-        play.lineTo(11, 17.2);
-        play.closeSubpath();
+        p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1f, 0x9a, 0x45));
-        p.drawPath(play);
-    } else {
-        p.setBrush(QColor(0x80, 0x80, 0x86));
-        p.drawRect(QRectF(11.5, 11.5, 5, 5));
+        p.drawEllipse(QPointF(23, 23), 3.5, 3.5);
     }
 }
 
@@ -356,8 +360,8 @@ QImage drawGlyph(Glyph g)
     case Glyph::ImageSOFF: drawSoundOff(p); break;
     case Glyph::ImageEON: drawPencil(p, true); break;
     case Glyph::ImageEOFF: drawPencil(p, false); break;
-    case Glyph::ImageMON: drawMovieSwitch(p, true); break;
-    case Glyph::ImageMOFF: drawMovieSwitch(p, false); break;
+    case Glyph::ImageMON: drawCaliperSwitch(p, true); break;
+    case Glyph::ImageMOFF: drawCaliperSwitch(p, false); break;
     default: break;
     }
     return image;

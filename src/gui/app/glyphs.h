@@ -12,7 +12,7 @@ enum class Glyph {
     Open, Save, Print, Scheme, Calculation, Animation, Calculator, Exit,
     ImageSON, ImageSOFF,      // SpeedButton5: sounds on / off
     ImageEON, ImageEOFF,      // SpeedButton6: table edit on / off
-    ImageMON, ImageMOFF,      // SpeedButton7: movie on / off
+    ImageMON, ImageMOFF,      // SpeedButton7: measuring with the calipers on / off
     ImageB, ImageY, ImageR,   // check lamp: blue, yellow, red
     ImageCB, ImageCR,         // capture lamp: captured, not captured
     ProgramIcon,

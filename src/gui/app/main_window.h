@@ -53,6 +53,8 @@ class CircuitPage;
 class DeadEnd1Page;
 class DeadEnd2Page;
 class DelayPage;
+class EcgPageView;
+class EcgSetPage;
 class LoopPage;
 class MemoPage;
 class MoviePage;
@@ -62,6 +64,7 @@ class Param3Page;
 class Param4Page;
 class ResultSheetView;
 class TForm1;
+class TForm2;
 class PrnFilePage;
 class StatusPanels;
 class TAboutBox;
@@ -236,6 +239,21 @@ public:
     std::function<void()> onResultPageActivated;
     // --- end of run command ---
 
+    // ==== ECG pages (installEcgPages, ecg_pages_installation.cpp) ====
+    // "ECG": ecgPageView->page() is the page's core object, which owns the activation
+    // raster (raster(), channel 17 included) and the calipers.
+    EcgPageView* ecgPageView = nullptr;
+    EcgSetPage* ecgSetPage = nullptr;   // "ECG set": ComboBoxE1..E16 and SGDI2
+    TForm2* Form2 = nullptr;            // the site pop-up "Select Site"
+    // Applies the ECG state of a loaded circuit set; to be called by the loader once the
+    // set is in the model and the session (after loadCircuitSetThroughForm). The channels
+    // get the loaded sites and their colours ("ECG set" lists and labels), CheckBox6 and
+    // CheckBox7 the loaded flags, ScrollBar2, ScrollBar3 and ScrollBar4 the loaded step,
+    // scale and start, and the loaded caliper marks are kept at the loaded scale; the
+    // raster of the loaded step is built and the capture lamp follows it.
+    void ecgStateLoaded();
+    // ==== end of the ECG pages block ====
+
 public slots:
     void GoCalcClick();          // SpeedButton1, "Go(&G)"
     void OnAnimClick();          // SpeedButton4, "Animation(&A)"
@@ -274,6 +292,9 @@ private:
     void installResultPage();
     void installFileCommands();
     void installCalculator();
+    void installEcgPages();
+    // Label205.Left, PaintBox2.Height and PaintBox2.Width in the window settings.
+    void registerEcgViewSizes(const QString& section);
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);

@@ -33,6 +33,7 @@ void TSDIAppForm::installPages()
     installParameterPages();
     installMoviePage();
     installResultPage();
+    installEcgPages();
 }
 
 }  // namespace quorel::gui

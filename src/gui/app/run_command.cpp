@@ -179,6 +179,7 @@ void RunController::WindowHooks::runEnded(const RunEndReport& report)
     window_.prnFilePage->setResultPrintOptionsEnabled(true);
     window_.showRunTime(report.currentTime);
     window_.Form3->hide();
+    emit run_.runFinished();
     window_.session().history.rows.push_back(report.historyRow);
     if (window_.param4Page)
         window_.param4Page->syncFromForm();

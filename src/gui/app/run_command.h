@@ -54,6 +54,11 @@ public:
     // click outside every row reaches nothing.
     void connectListView1(QTreeWidget* list);
 
+signals:
+    // A run has ended, whichever way, and its results are complete: the ECG is rebuilt.
+    void runFinished();
+
+public:
     // --- for tests; null: the real message box and the real modal dialog ---
     // Shows an error ("check error", an entry that is no number) captioned "Error".
     std::function<void(const QString& text)> showErrorBox;

@@ -101,3 +101,59 @@ TEST_F(EcgPageFixture, ReorderingAndThePopUpRebuildTheRaster)
     EXPECT_EQ(page.labelsPlan().labels[4].text, "S-4");
     EXPECT_EQ(page.raster().cells[4][420], 1);
 }
+
+TEST_F(EcgPageFixture, APageChangeEndsMeasuringButKeepsTheMarks)
+{
+    page.SpeedButton7Click();
+    page.PaintBox2MouseDown(MouseButton::Left, false, 10, 90);
+    page.PaintBox2MouseDown(MouseButton::Left, false, 30, 90);
+    page.SpeedButton7Click();
+    page.PaintBox2MouseDown(MouseButton::Left, false, 50, 90);  // a first point pending
+    page.PaintBox3MouseMove(45);
+    ASSERT_EQ(page.labelDrag().highlightedChannel(), 4);
+
+    const EcgPageUpdate u = page.pageChanged();
+    EXPECT_TRUE(u.glyph && u.labels);
+    EXPECT_FALSE(page.calipers().measuring());
+    EXPECT_EQ(page.labelDrag().highlightedChannel(), 0);
+    // The pending point is gone: "C" now removes the stored mark.
+    page.SpeedButton9Click();
+    EXPECT_EQ(session.caliperCount, 0);
+}
+
+TEST_F(EcgPageFixture, ALoadedSetKeepsItsMarksAtItsScaleAndShowsItsStep)
+{
+    // What a file brought: one mark measured at 2 ms per pixel, step 3, a start past the end.
+    session.caliperCount = 1;
+    session.caliperMarks[0] = {10, 0.5, 40, 0.5, 60};
+    session.scrollBar3.position = 2;
+    session.scrollBar2.position = 3;
+    session.scrollBar4 = {5000, 5000};
+    results->SiteActivation[3][3][1] = {0.7, 1.0, 0.2};
+    page.SpeedButton7Click();
+
+    const EcgPageUpdate u = page.circuitSetLoaded();
+    EXPECT_TRUE(u.traces && u.labels && u.scrollBar4 && u.viewLabels && u.glyph && u.comboBoxes);
+    EXPECT_EQ(session.caliperCount, 1);
+    EXPECT_FALSE(page.calipers().measuring());
+    EXPECT_EQ(m->loadingFile, 0);
+    EXPECT_EQ(page.view().msPerPixel, 2);
+    EXPECT_EQ(page.raster().step, 3);
+    EXPECT_EQ(page.raster().ecgLastMarkMs, 700);
+    EXPECT_EQ(session.scrollBar4.maximum, 500);  // 700 - 2 ms x 100 px
+    EXPECT_EQ(session.scrollBar4.position, 500);
+}
+
+TEST_F(EcgPageFixture, ALoadedStartIsKeptWhenTheStripShownBeforeWasEmpty)
+{
+    // Step 1 has no marks: before the load ScrollBar4 cannot move at all.
+    page.ScrollBar2Change(1, false);
+    ASSERT_EQ(session.scrollBar4.maximum, 0);
+    session.scrollBar2.position = 2;  // the file: step 2 at 1 ms per pixel, from 0.3 s
+    session.scrollBar3.position = 1;
+    session.scrollBar4 = {800, 300};
+    page.circuitSetLoaded();
+    EXPECT_EQ(session.scrollBar4.maximum, 800);  // 900 - 1 ms x 100 px
+    EXPECT_EQ(session.scrollBar4.position, 300);
+    EXPECT_EQ(page.Label199(), "0.300");
+}
