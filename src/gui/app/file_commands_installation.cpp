@@ -36,6 +36,8 @@ void TSDIAppForm::installFileCommands()
     setCommandHandler(Command::Save, [this] { fileCommands->SaveItemClick(); });
     setCommandHandler(Command::SaveAs, [this] { fileCommands->SaveAsA1Click(); });
     connect(this, &TSDIAppForm::exiting, fileCommands, &FileCommands::writeHistory);
+    // The ECG keeps state of its own: the loaded channels, marks, scroll bars and flags.
+    connect(fileCommands, &FileCommands::circuitSetLoaded, this, &TSDIAppForm::ecgStateLoaded);
     setAcceptDrops(true);
 }
 

@@ -10,7 +10,9 @@
 #include "persistence/unsaved_work.h"
 #include "presentation/result_sheet.h"
 #include "shell_test_support.h"
+#include "views/ecg_set_page.h"
 #include "views/result_sheet_view.h"
+#include "views/site_list.h"
 
 #include <QAction>
 #include <QDir>
@@ -182,6 +184,10 @@ TEST_F(FileCommandsTest, ASavedTrainRunReopensWithItsResultsHistoryAndMemo)
     form.ComboBoxSChange(4);
     calculate();
     window->memoPage->TextEditor->setPlainText("pacing from site 5");
+    // An ECG channel moved to site 7 and one caliper mark.
+    window->ecgSetPage->onComboBoxECGChange(3, 6);
+    window->session().caliperCount = 1;
+    window->session().caliperMarks[0] = {100.0, 0.5, 150.0, 0.4, 250};
     saveAs("train.cir");
     const auto cells = [](QTableWidget* sheet) {
         QStringList texts;
@@ -204,6 +210,10 @@ TEST_F(FileCommandsTest, ASavedTrainRunReopensWithItsResultsHistoryAndMemo)
     EXPECT_EQ(window->resultSheetView->LabelRes1->text(), message);
     EXPECT_EQ(window->param4Page->ListView1->topLevelItemCount(), 1);
     EXPECT_EQ(window->memoPage->TextEditor->toPlainText(), "pacing from site 5");
+    EXPECT_EQ(window->ecgSetPage->ComboBoxE(3)->site(), 7);
+    EXPECT_EQ(window->model().ecgChannelSite[3], 7);
+    ASSERT_EQ(window->session().caliperCount, 1);
+    EXPECT_EQ(window->session().caliperMarks[0].intervalMs, 250);
     EXPECT_FALSE(window->fileCommands->hasUnsavedWork());
 }
 
