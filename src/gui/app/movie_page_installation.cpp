@@ -116,6 +116,12 @@ void TSDIAppForm::installMoviePage()
     settings_.addValue(
         section, QStringLiteral("PaintBoxM.Height"), [page] { return page->PaintBoxM->height(); },
         [page](int height) { page->setStripHeight(height); });
+    // Panel11 holds the circuit picture: its size is kept with the others, and on reading
+    // the window's layout decides it, as it does the strip's width.
+    settings_.addValue(
+        section, QStringLiteral("Panel11.Width"), [page] { return page->PaintBox1->width(); }, [](int) {});
+    settings_.addValue(
+        section, QStringLiteral("Panel11.Height"), [page] { return page->PaintBox1->height(); }, [](int) {});
     for (QAbstractButton* stored : std::initializer_list<QAbstractButton*>{
              page->CheckBox8, page->RadioButtonSS1, page->RadioButtonSS2, page->RadioButtonSS3})
         settings_.addButton(section, stored);

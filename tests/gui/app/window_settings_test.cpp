@@ -40,9 +40,16 @@ TEST_F(WindowSettingsTest, TheMainWindowStoresItsOptionsAtExitAndRestoresThemAtS
             "TSDIAppForm/CheckBox4.Checked,TSDIAppForm/CheckBox5.Checked,"
             "TSDIAppForm/RadioButtonS1.Checked,TSDIAppForm/RadioButtonS2.Checked"))
             << keys.toStdString();
-        for (const char* key : {"TSDIAppForm/CheckBoxERP.Checked", "TSDIAppForm/RadioButton9.Checked",
-                                "TSDIAppForm/RadioButton10.Checked", "TSDIAppForm/RadioButton11.Checked",
-                                "TSDIAppForm/RadioButton12.Checked"})
+        // Every stored property of the main window and the scheme window.
+        for (const char* key :
+             {"TSDIAppForm/CheckBox6.Checked", "TSDIAppForm/CheckBox7.Checked", "TSDIAppForm/CheckBoxERP.Checked",
+              "TSDIAppForm/RadioButton9.Checked", "TSDIAppForm/RadioButton10.Checked",
+              "TSDIAppForm/RadioButton11.Checked", "TSDIAppForm/RadioButton12.Checked", "TSDIAppForm/Label205.Left",
+              "TSDIAppForm/PaintBox2.Height", "TSDIAppForm/PaintBox2.Width", "TSDIAppForm/PaintBoxM.Width",
+              "TSDIAppForm/PaintBoxM.Height", "TSDIAppForm/Panel11.Width", "TSDIAppForm/Panel11.Height",
+              "TSDIAppForm/CheckBox8.Checked", "TSDIAppForm/RadioButtonSS1.Checked",
+              "TSDIAppForm/RadioButtonSS2.Checked", "TSDIAppForm/RadioButtonSS3.Checked",
+              "TForm4/RadioButton1.Checked", "TForm4/RadioButton2.Checked", "TForm4/RadioButton3.Checked"})
             EXPECT_TRUE(keys.contains(key)) << key << " in " << keys.toStdString();
         QTest::mouseClick(page->CheckBox1, Qt::LeftButton, {}, QPoint(6, 8));
         QTest::mouseClick(page->CheckBox3, Qt::LeftButton, {}, QPoint(6, 8));
