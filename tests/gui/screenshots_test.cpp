@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/tests/quorel_gui_tests
 //       --gtest_also_run_disabled_tests --gtest_filter='Screenshots.*'
 // They are written to docs/screenshots, or to $QUOREL_SCREENSHOTS when it is set.
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/run_command.h"
 #include "dialogs/warning_dialog.h"
@@ -218,6 +219,17 @@ TEST_F(Screenshots, DISABLED_EcgStripExportedAsSvgAndRenderedBack)
     drawing.render(&p);
     p.end();
     ASSERT_TRUE(rendered.save(screenshotPath("ecg-export-svg.png")));
+}
+
+TEST_F(Screenshots, DISABLED_AnExampleJustOpened)
+{
+    window->resize(900, 600);
+    FileCommands& files = *window->fileCommands;
+    files.waitBeforeMs = files.waitAfterSaveMs = 0;
+    files.chooseOpenPath = [] { return QStringLiteral(QUOREL_SOURCE_DIR "/examples/delay-path.cir"); };
+    QTest::mouseClick(window->OpenBtn, Qt::LeftButton);
+    ASSERT_EQ(window->currentPage(), TabSheet_movie);
+    save(window.get(), "opened-example.png");
 }
 
 }  // namespace
