@@ -186,6 +186,8 @@ std::string formatAnalysisCsv(const RunAnalysis& a)
     std::string text;
     if (a.train) {
         text = std::string("stimulus_site,") + kTrainColumns + '\n';
+        if (a.scanSteps < 1)
+            return text;
         text += std::to_string(a.stimulusSite) + ',';
         appendTrainFields(text, a);
         text += '\n';
@@ -308,7 +310,8 @@ bool reportRunAnalysis(const CircuitModel& model, const RunResults& results, int
     if (quiet && !analysisCsvPath)
         return true;
     const RunAnalysis analysis = analyseRun(model, results, completedSteps);
-    if (!quiet)
+    // A run aborted before its first step has nothing to measure; its table keeps the header.
+    if (!quiet && completedSteps > 0)
         for (const std::string& line : analysisLines(analysis))
             io.out << line << '\n';
     if (analysisCsvPath)

@@ -31,6 +31,7 @@ RunAnalysis analyseRun(const CircuitModel& model, const RunResults& results, int
     a.qrsSite = frame.qrsSite;
     a.cycleLength = frame.T;
     const int steps = std::clamp(std::min(completedSteps, results.scanCount), 0, kMaxScanSteps);
+    a.scanSteps = steps;
     if (a.train) {
         a.siteClass = SiteClass::NotEntrained;
         if (steps < 1)

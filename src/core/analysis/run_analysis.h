@@ -19,6 +19,7 @@ namespace quorel {
 
 struct RunAnalysis {
     bool train = false;
+    int scanSteps = 0;  // scan steps measured
     int stimulusSite = 0;
     int qrsSite = 0;
     double cycleLength = 0.0;                   // T, estimatedCycleLength
