@@ -20,7 +20,9 @@ struct ExtrastimulusMeasures {
     double measuredCycleLength = kNotMeasured;  // at the stimulus site before the stimulus
 };
 
-// Measures of scan step `step` of a single-stimulus run.
-ExtrastimulusMeasures measureExtrastimulus(const AnalysisFrame& frame, const RunResults& results, int step);
+// Measures of scan step `step` of a single-stimulus run; `scratch` holds the step while
+// it is measured.
+ExtrastimulusMeasures measureExtrastimulus(const AnalysisFrame& frame, const RunResults& results, int step,
+                                           StepActivations& scratch);
 
 }  // namespace quorel

@@ -1,6 +1,7 @@
 #include "analysis/run_analysis.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace quorel {
 
@@ -30,19 +31,21 @@ RunAnalysis analyseRun(const CircuitModel& model, const RunResults& results, int
     a.stimulusSite = frame.stimulusSite;
     a.qrsSite = frame.qrsSite;
     a.cycleLength = frame.T;
+    // Large (the planes of every site), so on the heap; read afresh for every step.
+    const std::unique_ptr<StepActivations> scratch(new StepActivations);
     const int steps = std::clamp(std::min(completedSteps, results.scanCount), 0, kMaxScanSteps);
     a.scanSteps = steps;
     if (a.train) {
         a.siteClass = SiteClass::NotEntrained;
         if (steps < 1)
             return a;
-        a.trainMeasures = measureTrain(frame, results);
+        a.trainMeasures = measureTrain(frame, results, *scratch);
         a.measuredCycleLength = a.trainMeasures.measuredCycleLength;
         a.siteClass = classifySite(a.trainMeasures);
         return a;
     }
     for (int step = 1; step <= steps; ++step) {
-        a.steps.push_back(measureExtrastimulus(frame, results, step));
+        a.steps.push_back(measureExtrastimulus(frame, results, step, *scratch));
         if (!isMeasured(a.measuredCycleLength))
             a.measuredCycleLength = a.steps.back().measuredCycleLength;
     }

@@ -3,7 +3,6 @@
 #include "engine/run_driver.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace quorel {
 
@@ -80,128 +79,137 @@ int StimulusSchedule::numberAt(double t) const
 
 int StepActivations::lastBefore(int site, double t) const
 {
-    for (int r = count[site]; r >= 1; --r)
-        if (time[site][r] < t)
-            return r;
-    return 0;
+    // Times of a site rise from plane to plane.
+    int low = 1, high = count[site];
+    while (low <= high) {
+        const int mid = (low + high) / 2;
+        if (time[site][mid] < t)
+            low = mid + 1;
+        else
+            high = mid - 1;
+    }
+    return high;
 }
 
 int StepActivations::firstFrom(int site, double t) const
 {
+    const int plane = lastBefore(site, t) + 1;
+    return plane <= count[site] ? plane : 0;
+}
+
+int StepActivations::firstOf(int site, int wavefront)
+{
     for (int r = 1; r <= count[site]; ++r)
-        if (time[site][r] >= t)
+        if (originOf(site, r) == wavefront)
             return r;
     return 0;
 }
 
-int StepActivations::firstOf(int site, int wavefront) const
+void StepActivations::read(const AnalysisFrame& frame, const StimulusSchedule& stimuli,
+                           const RunResults& results, int step)
 {
-    for (int r = 1; r <= count[site]; ++r)
-        if (origin[site][r] == wavefront)
-            return r;
-    return 0;
-}
-
-void traceScanStep(const AnalysisFrame& frame, const StimulusSchedule& stimuli, const RunResults& results,
-                   int step, StepActivations& out)
-{
-    const CircuitLayout& L = frame.layout;
-    const int lastSite = std::min(L.lastSite, kMaxResultSites);
-    out = StepActivations{};
-    out.revolutions = frame.revolutions;
-    struct Entry {
-        double time;
-        int site;
-        int plane;
-    };
-    std::vector<Entry> order;
+    frame_ = &frame;
+    stimuli_ = stimuli;
+    revolutions = frame.revolutions;
+    const int lastSite = std::min(frame.layout.lastSite, kMaxResultSites);
+    std::fill(std::begin(count), std::end(count), 0);
     for (int x = 1; x <= lastSite; ++x) {
-        for (int r = 1; r <= frame.revolutions; ++r) {
+        for (int r = 1; r <= revolutions; ++r) {
             const ActivationRecord& a = results.SiteActivation[step][x][r];
             if (a.code == 0.0)
                 break;
-            out.count[x] = r;
-            out.time[x][r] = a.time;
-            out.code[x][r] = static_cast<int>(a.code);
-            out.erp[x][r] = a.erp;
-            out.origin[x][r] = kOriginUnknown;
-            if (x != 1)
-                order.push_back({a.time, x, r});
+            count[x] = r;
+            time[x][r] = a.time;
+            code[x][r] = static_cast<int>(a.code);
+            erp[x][r] = a.erp;
+            origin_[x][r] = kUnresolved;
         }
     }
-    // Every source activation precedes the one it causes, so in time order each
-    // activation finds its source already traced.
-    std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-        if (a.time != b.time)
-            return a.time < b.time;
-        return a.site != b.site ? a.site < b.site : a.plane < b.plane;
-    });
+}
 
-    auto traced = [&](int source, double t) {
+StepActivations::Cause StepActivations::causeOf(int x, int r) const
+{
+    const CircuitLayout& L = frame_->layout;
+    const double t = time[x][r];
+    auto from = [&](int source) -> Cause {
         source = asEvaluated(L, source);
-        if (source < 1 || source > lastSite)
-            return kOriginUnknown;
-        const int q = out.lastBefore(source, t);
+        if (source < 1 || source > kMaxResultSites)
+            return {kOriginUnknown, 0, 0};
+        const int q = lastBefore(source, t);
         if (q == 0)
-            return kOriginUnknown;
+            return {kOriginUnknown, 0, 0};
         // When the source's record ends with q, a later activation of the source that
         // was not recorded could have caused this one, unless the source was still
         // refractory from q.
-        if (q == out.count[source] && out.full(source) && t >= out.time[source][q] + out.erp[source][q])
-            return kOriginUnknown;
-        return out.origin[source][q];
+        if (q == count[source] && full(source) && t >= time[source][q] + erp[source][q])
+            return {kOriginUnknown, 0, 0};
+        return {kUnresolved, source, q};
     };
+    switch (code[x][r]) {
+    case 1:
+        if (x == L.closingNode && r == 1 && t == 0.0)
+            return {kOriginTachycardia, 0, 0};
+        return from(orthodromicSource(L, x));
+    case 2:
+        return from(retrogradeSource(L, x));
+    case 3:
+        if (x == frame_->stimulusSite) {
+            const int number = stimuli_.numberAt(t);
+            return {number > 0 ? number : kOriginUnknown, 0, 0};
+        }
+        break;
+    case 5:
+        if (x == L.closingNode) {
+            // The kernel takes the outer loop's retrograde front whenever site n + 2
+            // holds one; otherwise the front came back from site 2.
+            const int outer = L.n + 2;
+            const int q = L.m > 0 ? lastBefore(outer, t) : 0;
+            return from(q > 0 && code[outer][q] != 1 ? outer : 2);
+        }
+        if (x == L.J)
+            return from(L.lastOuterSite);
+        break;
+    case 6:
+        if (x == L.deadEnd1Site && L.E1 > 0)
+            return from(L.firstDeadEnd1Site);
+        if (x == L.deadEnd2Site && L.E2 > 0)
+            return from(L.firstDeadEnd2Site);
+        break;
+    case 7:
+        if (x == L.closingNode && L.D > 0)
+            return from(L.firstDelaySite);
+        break;
+    default:
+        break;
+    }
+    return {kOriginUnknown, 0, 0};
+}
 
-    for (const Entry& e : order) {
-        const int x = e.site;
-        const int r = e.plane;
-        const double t = e.time;
-        int wavefront = kOriginUnknown;
-        switch (out.code[x][r]) {
-        case 1:
-            if (x == L.closingNode && r == 1 && t == 0.0)
-                wavefront = kOriginTachycardia;
-            else
-                wavefront = traced(orthodromicSource(L, x), t);
-            break;
-        case 2:
-            wavefront = traced(retrogradeSource(L, x), t);
-            break;
-        case 3:
-            if (x == frame.stimulusSite) {
-                const int number = stimuli.numberAt(t);
-                wavefront = number > 0 ? number : kOriginUnknown;
-            }
-            break;
-        case 5:
-            if (x == L.closingNode) {
-                // The kernel takes the outer loop's retrograde front whenever site n + 2
-                // holds one; otherwise the front came back from site 2.
-                const int outer = L.n + 2;
-                const int q = L.m > 0 ? out.lastBefore(outer, t) : 0;
-                const bool fromOuter = q > 0 && out.code[outer][q] != 1;
-                wavefront = traced(fromOuter ? outer : 2, t);
-            } else if (x == L.J) {
-                wavefront = traced(L.lastOuterSite, t);
-            }
-            break;
-        case 6:
-            if (x == L.deadEnd1Site && L.E1 > 0)
-                wavefront = traced(L.firstDeadEnd1Site, t);
-            else if (x == L.deadEnd2Site && L.E2 > 0)
-                wavefront = traced(L.firstDeadEnd2Site, t);
-            break;
-        case 7:
-            if (x == L.closingNode && L.D > 0)
-                wavefront = traced(L.firstDelaySite, t);
-            break;
-        default:
+int StepActivations::originOf(int site, int plane)
+{
+    if (site == 1)
+        site = frame_->layout.closingNode;  // site 1 mirrors it plane for plane
+    if (plane < 1 || plane > count[site])
+        return kOriginUnknown;
+    // Walk back to an activation whose wavefront is known; every source activation is
+    // earlier than the one it causes, so the walk ends.
+    int pending = 0;
+    int x = site, r = plane;
+    int wavefront = origin_[x][r];
+    while (wavefront == kUnresolved) {
+        const Cause cause = causeOf(x, r);
+        walk_[pending++] = {x, r};
+        if (cause.origin != kUnresolved) {
+            wavefront = cause.origin;
             break;
         }
-        out.origin[x][r] = wavefront;
+        x = cause.site;
+        r = cause.plane;
+        wavefront = origin_[x][r];
     }
-    for (int r = 1; r <= out.count[1]; ++r)
-        out.origin[1][r] = r <= out.count[L.closingNode] ? out.origin[L.closingNode][r] : kOriginUnknown;
+    for (int i = 0; i < pending; ++i)
+        origin_[walk_[i].site][walk_[i].plane] = wavefront;
+    return wavefront;
 }
 
 bool circulationStopped(const AnalysisFrame& frame, const StepActivations& acts, double lastStimulusTime)
@@ -221,12 +229,12 @@ double largestFusionIndex(const RunResults& results, int step, int revolutions)
     return largest;
 }
 
-double unperturbedCycleLength(const StepActivations& acts, int site, double before)
+double unperturbedCycleLength(StepActivations& acts, int site, double before)
 {
     for (int r = acts.count[site]; r >= 2; --r) {
         if (!(acts.time[site][r] < before))
             continue;
-        if (acts.origin[site][r] == kOriginTachycardia && acts.origin[site][r - 1] == kOriginTachycardia)
+        if (acts.originOf(site, r) == kOriginTachycardia && acts.originOf(site, r - 1) == kOriginTachycardia)
             return acts.time[site][r] - acts.time[site][r - 1];
     }
     return kNotMeasured;

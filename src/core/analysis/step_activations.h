@@ -46,23 +46,6 @@ constexpr int kOriginUnknown = -1;     // a source's record ended before it (or 
 constexpr int kOriginTachycardia = 0;  // the circulation that started at site 1 at time 0
 // 1, 2, ...: the stimulus of that number (a single extrastimulus is number 1).
 
-struct StepActivations {
-    int count[kMaxResultSites + 1] = {};  // activations recorded per site
-    double time[kMaxResultSites + 1][kMaxRevolutions + 1] = {};
-    int code[kMaxResultSites + 1][kMaxRevolutions + 1] = {};
-    double erp[kMaxResultSites + 1][kMaxRevolutions + 1] = {};
-    int origin[kMaxResultSites + 1][kMaxRevolutions + 1] = {};
-    int revolutions = 0;  // planes per site; a site with this many may have had more
-
-    bool full(int site) const { return count[site] >= revolutions; }
-    // Plane of the latest activation of `site` strictly before `t`, 0 when none.
-    int lastBefore(int site, double t) const;
-    // Plane of the first activation of `site` with time >= `t`, 0 when none recorded.
-    int firstFrom(int site, double t) const;
-    // Plane of the first activation of `site` belonging to `origin`, 0 when none.
-    int firstOf(int site, int origin) const;
-};
-
 // The stimuli that fell due in a scan step: a single extrastimulus, or a train.
 struct StimulusSchedule {
     double first = 0.0;     // time of stimulus 1, s
@@ -73,9 +56,46 @@ struct StimulusSchedule {
     int numberAt(double t) const;
 };
 
-// Reads scan step `step` of the results and traces every activation to its wavefront.
-void traceScanStep(const AnalysisFrame& frame, const StimulusSchedule& stimuli, const RunResults& results,
-                   int step, StepActivations& out);
+// One scan step read back from the results. The wavefront of an activation is traced
+// when it is first asked for and kept.
+class StepActivations {
+public:
+    // Reads scan step `step` of the results; `frame` must outlive the object's use.
+    void read(const AnalysisFrame& frame, const StimulusSchedule& stimuli, const RunResults& results,
+              int step);
+
+    int count[kMaxResultSites + 1] = {};  // activations recorded per site
+    double time[kMaxResultSites + 1][kMaxRevolutions + 1];
+    int code[kMaxResultSites + 1][kMaxRevolutions + 1];
+    double erp[kMaxResultSites + 1][kMaxRevolutions + 1];
+    int revolutions = 0;  // planes per site; a site with this many may have had more
+
+    bool full(int site) const { return count[site] >= revolutions; }
+    // Plane of the latest activation of `site` strictly before `t`, 0 when none.
+    int lastBefore(int site, double t) const;
+    // Plane of the first activation of `site` with time >= `t`, 0 when none recorded.
+    int firstFrom(int site, double t) const;
+    // The wavefront of activation `plane` of `site`.
+    int originOf(int site, int plane);
+    // Plane of the first activation of `site` belonging to `origin`, 0 when none.
+    int firstOf(int site, int origin);
+
+private:
+    struct Cause {
+        int origin;       // the wavefront when the walk ends here
+        int site, plane;  // else the activation it came from
+    };
+    Cause causeOf(int site, int plane) const;
+
+    static constexpr int kUnresolved = -2;
+    const AnalysisFrame* frame_ = nullptr;
+    StimulusSchedule stimuli_;
+    int origin_[kMaxResultSites + 1][kMaxRevolutions + 1];
+    struct Pending {
+        int site, plane;
+    };
+    Pending walk_[(kMaxResultSites + 1) * (kMaxRevolutions + 1)];
+};
 
 // The circulation has stopped: site 1, through which every revolution of either loop
 // passes, holds all its activations of the step (its record is not full), was last
@@ -88,6 +108,6 @@ double largestFusionIndex(const RunResults& results, int step, int revolutions);
 
 // Cycle length of the unperturbed tachycardia at `site`: the interval between its last
 // two activations before `before` that both belong to the tachycardia.
-double unperturbedCycleLength(const StepActivations& acts, int site, double before);
+double unperturbedCycleLength(StepActivations& acts, int site, double before);
 
 }  // namespace quorel

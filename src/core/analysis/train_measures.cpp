@@ -1,7 +1,6 @@
 #include "analysis/train_measures.h"
 
 #include <cmath>
-#include <memory>
 
 namespace quorel {
 
@@ -19,14 +18,14 @@ StimulusSchedule trainSchedule(const AnalysisFrame& frame)
 
 // Electrogram to QRS in the tachycardia before the train: the latest activation of the
 // stimulus site that belongs to the tachycardia, to the first QRS onset from it on.
-double electrogramToQrs(const AnalysisFrame& frame, const StepActivations& acts, double before)
+double electrogramToQrs(const AnalysisFrame& frame, StepActivations& acts, double before)
 {
     const int S = frame.stimulusSite;
     for (int r = acts.count[S]; r >= 1; --r) {
-        if (!(acts.time[S][r] < before) || acts.origin[S][r] != kOriginTachycardia)
+        if (!(acts.time[S][r] < before) || acts.originOf(S, r) != kOriginTachycardia)
             continue;
         const int q = acts.firstFrom(frame.qrsSite, acts.time[S][r]);
-        if (q > 0 && acts.origin[frame.qrsSite][q] == kOriginTachycardia)
+        if (q > 0 && acts.originOf(frame.qrsSite, q) == kOriginTachycardia)
             return acts.time[frame.qrsSite][q] - acts.time[S][r];
     }
     return kNotMeasured;
@@ -34,12 +33,11 @@ double electrogramToQrs(const AnalysisFrame& frame, const StepActivations& acts,
 
 }  // namespace
 
-TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results)
+TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results, StepActivations& acts)
 {
     TrainMeasures m;
     const StimulusSchedule stimuli = trainSchedule(frame);
-    auto acts = std::make_unique<StepActivations>();
-    traceScanStep(frame, stimuli, results, 1, *acts);
+    acts.read(frame, stimuli, results, 1);
     const int S = frame.stimulusSite;
     const int qrs = frame.qrsSite;
     m.stimulusCount = stimuli.count;
@@ -47,8 +45,8 @@ TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results
 
     // Plane of the capture of each stimulus at the stimulus site.
     int capturePlane[kMaxRevolutions + 2] = {};
-    for (int r = 1; r <= acts->count[S]; ++r) {
-        const int number = acts->code[S][r] == 3 ? acts->origin[S][r] : 0;
+    for (int r = 1; r <= acts.count[S]; ++r) {
+        const int number = acts.code[S][r] == 3 ? acts.originOf(S, r) : 0;
         if (number >= 1 && number <= stimuli.count && capturePlane[number] == 0) {
             capturePlane[number] = r;
             ++m.capturedCount;
@@ -58,8 +56,8 @@ TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results
     }
     const double firstCaptureTime = m.firstCaptured > 0 ? stimuli.timeOf(m.firstCaptured)
                                                         : (stimuli.count > 0 ? stimuli.first : frame.stepEnd);
-    m.measuredCycleLength = unperturbedCycleLength(*acts, S, firstCaptureTime);
-    m.egmQrs = electrogramToQrs(frame, *acts, firstCaptureTime);
+    m.measuredCycleLength = unperturbedCycleLength(acts, S, firstCaptureTime);
+    m.egmQrs = electrogramToQrs(frame, acts, firstCaptureTime);
     if (m.firstCaptured == 0)
         return m;
 
@@ -73,23 +71,23 @@ TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results
     }
     m.lastStimulusTime = stimuli.timeOf(last);
     m.concealedFusion = m.largestFusionIndex == 0.0;
-    m.terminated = circulationStopped(frame, *acts, stimuli.timeOf(stimuli.count));
+    m.terminated = circulationStopped(frame, acts, stimuli.timeOf(stimuli.count));
 
     const int lastCapture = capturePlane[last];
-    if (lastCapture < acts->count[S]) {
-        m.ppi = acts->time[S][lastCapture + 1] - m.lastStimulusTime;
+    if (lastCapture < acts.count[S]) {
+        m.ppi = acts.time[S][lastCapture + 1] - m.lastStimulusTime;
         m.ppiMinusT = m.ppi - frame.T;
     }
-    const int lastQrs = acts->firstOf(qrs, last);
+    const int lastQrs = acts.firstOf(qrs, last);
     if (lastQrs > 0) {
-        m.sQrs = acts->time[qrs][lastQrs] - m.lastStimulusTime;
+        m.sQrs = acts.time[qrs][lastQrs] - m.lastStimulusTime;
         m.sQrsOverT = m.sQrs / frame.T;
         if (isMeasured(m.egmQrs))
             m.sQrsMinusEgmQrs = m.sQrs - m.egmQrs;
     }
-    const int previousQrs = last > 1 ? acts->firstOf(qrs, last - 1) : 0;
+    const int previousQrs = last > 1 ? acts.firstOf(qrs, last - 1) : 0;
     if (lastQrs > 0 && previousQrs > 0)
-        m.pacedQrsInterval = acts->time[qrs][lastQrs] - acts->time[qrs][previousQrs];
+        m.pacedQrsInterval = acts.time[qrs][lastQrs] - acts.time[qrs][previousQrs];
 
     // The tachycardia took the pacing rate: from the first capture on every stimulus
     // captured, the last two each drove their own QRS onset one pacing cycle apart,

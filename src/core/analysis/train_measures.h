@@ -30,7 +30,8 @@ struct TrainMeasures {
     double measuredCycleLength = kNotMeasured;  // at the stimulus site before the first capture
 };
 
-// Measures of the (single) scan step of a train run.
-TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results);
+// Measures of the (single) scan step of a train run; `scratch` holds the step while it
+// is measured.
+TrainMeasures measureTrain(const AnalysisFrame& frame, const RunResults& results, StepActivations& scratch);
 
 }  // namespace quorel

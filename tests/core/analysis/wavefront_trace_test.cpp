@@ -11,14 +11,19 @@ namespace {
 using testing::runAndAnalyse;
 using testing::trainCircuit;
 
-std::unique_ptr<StepActivations> traced(const CircuitModel& m, const RunResults& results)
+struct Traced {
+    AnalysisFrame frame;
+    StepActivations acts;
+};
+
+std::unique_ptr<Traced> traced(const CircuitModel& m, const RunResults& results)
 {
-    const AnalysisFrame frame = analysisFrameOf(m, results);
+    auto t = std::make_unique<Traced>();
+    t->frame = analysisFrameOf(m, results);
     const StimulusSchedule schedule{m.firstCouplingInterval + m.estimatedCycleLength, m.pacingCycleLength,
                                     m.trainStimulusCount};
-    auto acts = std::make_unique<StepActivations>();
-    traceScanStep(frame, schedule, results, 1, *acts);
-    return acts;
+    t->acts.read(t->frame, schedule, results, 1);
+    return t;
 }
 
 TEST(WavefrontTrace, FollowsTheTachycardiaThroughEveryPathWhenNothingCaptures)
@@ -36,11 +41,12 @@ TEST(WavefrontTrace, FollowsTheTachycardiaThroughEveryPathWhenNothingCaptures)
     m->deadEnd2Site = 1;
     refreshDerivedModel(*m);
     const auto run = runAndAnalyse(*m);
-    const auto acts = traced(*m, *run->results);
+    const auto trace = traced(*m, *run->results);
+    StepActivations* acts = &trace->acts;
     int seen = 0;
     for (int x = 1; x <= m->totalSiteCount; ++x)
         for (int r = 1; r <= acts->count[x]; ++r, ++seen)
-            EXPECT_EQ(acts->origin[x][r], kOriginTachycardia) << "site " << x << " activation " << r;
+            EXPECT_EQ(acts->originOf(x, r), kOriginTachycardia) << "site " << x << " activation " << r;
     EXPECT_EQ(seen, m->totalSiteCount * acts->revolutions);  // every site every revolution
 }
 
@@ -48,7 +54,8 @@ TEST(WavefrontTrace, HandsTheCircuitToEachStimulusInTurn)
 {
     auto m = trainCircuit(15);
     const auto run = runAndAnalyse(*m);
-    const auto acts = traced(*m, *run->results);
+    const auto trace = traced(*m, *run->results);
+    StepActivations* acts = &trace->acts;
     const TrainMeasures& t = run->analysis.trainMeasures;
     ASSERT_TRUE(t.entrained);
     const int last = t.stimulusCount;
@@ -57,14 +64,14 @@ TEST(WavefrontTrace, HandsTheCircuitToEachStimulusInTurn)
     const int capture = acts->firstOf(15, last);
     ASSERT_GT(capture, 0);
     EXPECT_EQ(acts->code[15][capture], 3);
-    EXPECT_EQ(acts->origin[15][capture + 1], last);
+    EXPECT_EQ(acts->originOf(15, capture + 1), last);
     const int qrs = acts->firstOf(1, last);
     EXPECT_DOUBLE_EQ(acts->time[1][qrs] - t.lastStimulusTime, t.sQrs);
     for (int r = qrs; r <= acts->count[1]; ++r)
-        EXPECT_EQ(acts->origin[1][r], last);
+        EXPECT_EQ(acts->originOf(1, r), last);
     // Before the first capture the tachycardia's own.
     for (int r = 1; r <= acts->count[1] && acts->time[1][r] < t.lastStimulusTime - 25 * 0.23; ++r)
-        EXPECT_EQ(acts->origin[1][r], kOriginTachycardia);
+        EXPECT_EQ(acts->originOf(1, r), kOriginTachycardia);
 }
 
 }  // namespace
