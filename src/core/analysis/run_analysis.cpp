@@ -26,7 +26,7 @@ ScanSummary summariseScan(const RunAnalysis& analysis)
 RunAnalysis analyseRun(const CircuitModel& model, const RunResults& results, int completedSteps)
 {
     RunAnalysis a;
-    const AnalysisFrame frame = analysisFrameOf(model, results);
+    const AnalysisFrame frame = analysisFrameOf(model, results, completedSteps);
     a.train = frame.layout.trainMode == 1;
     a.stimulusSite = frame.stimulusSite;
     a.qrsSite = frame.qrsSite;

@@ -45,13 +45,13 @@ int retrogradeSource(const CircuitLayout& L, int site)
 
 }  // namespace
 
-AnalysisFrame analysisFrameOf(const CircuitModel& model, const RunResults& results)
+AnalysisFrame analysisFrameOf(const CircuitModel& model, const RunResults& results, int completedSteps)
 {
     AnalysisFrame f;
     f.layout = layoutOf(model);
     f.stimulusSite = f.layout.stimulusSite;
     const int recorded = static_cast<int>(results.ScanStepRecords[1].stimulusSite);
-    if (results.scanCount >= 1 && recorded >= 1 && recorded <= f.layout.lastSite)
+    if (completedSteps >= 1 && recorded >= 1 && recorded <= f.layout.lastSite)
         f.stimulusSite = recorded;
     f.layout.stimulusSite = f.stimulusSite;
     f.qrsSite = f.layout.qrsSite > 0 ? f.layout.qrsSite : 1;

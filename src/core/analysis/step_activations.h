@@ -38,8 +38,8 @@ struct AnalysisFrame {
 };
 
 // The frame of the results of `model`: its layout, with the stimulus site of the
-// results' first step record when there is one.
-AnalysisFrame analysisFrameOf(const CircuitModel& model, const RunResults& results);
+// results' first step record when the run completed that step (`completedSteps` >= 1).
+AnalysisFrame analysisFrameOf(const CircuitModel& model, const RunResults& results, int completedSteps);
 
 // Wavefront of an activation.
 constexpr int kOriginUnknown = -1;     // a source's record ended before it (or no source)

@@ -19,7 +19,7 @@ struct Traced {
 std::unique_ptr<Traced> traced(const CircuitModel& m, const RunResults& results)
 {
     auto t = std::make_unique<Traced>();
-    t->frame = analysisFrameOf(m, results);
+    t->frame = analysisFrameOf(m, results, 1);
     const StimulusSchedule schedule{m.firstCouplingInterval + m.estimatedCycleLength, m.pacingCycleLength,
                                     m.trainStimulusCount};
     t->acts.read(t->frame, schedule, results, 1);
