@@ -65,16 +65,18 @@ AnalysisFrame analysisFrameOf(const CircuitModel& model, const RunResults& resul
 
 int StimulusSchedule::numberAt(double t) const
 {
+    // A capture takes the time of its stimulus; the schedule adds the cycle length up,
+    // and a stored set keeps six decimals of both.
+    constexpr double kSameTime = 1e-6;
     if (count < 1)
         return 0;
     if (interval <= 0.0)
-        return std::abs(t - first) <= 1e-9 ? 1 : 0;
+        return std::abs(t - first) <= kSameTime ? 1 : 0;
     const double k = std::round((t - first) / interval);
     if (k < 0.0 || k >= count)
         return 0;
     const int number = static_cast<int>(k) + 1;
-    // A capture takes the time of its stimulus; the schedule adds the cycle length up.
-    return std::abs(t - timeOf(number)) <= 1e-6 * std::max(1.0, interval) ? number : 0;
+    return std::abs(t - timeOf(number)) <= kSameTime ? number : 0;
 }
 
 int StepActivations::lastBefore(int site, double t) const
