@@ -119,6 +119,7 @@ TEST(SweepCommand, AsAProcessAnswersHelpAndReportsAbortedRuns)
 }
 
 struct SiteListCase {
+    const char* name;
     const char* text;
     std::vector<int> sites;
 };
@@ -132,10 +133,12 @@ TEST_P(SiteLists, KeepTheOrderGivenAndEachSiteOnce)
     EXPECT_EQ(result.sites, GetParam().sites);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, SiteLists,
-                         ::testing::Values(SiteListCase{"4", {4}}, SiteListCase{"1-3", {1, 2, 3}},
-                                           SiteListCase{"9-10,2,10-12", {9, 10, 2, 11, 12}},
-                                           SiteListCase{"all", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SiteLists,
+    ::testing::Values(SiteListCase{"OneSite", "4", {4}}, SiteListCase{"Range", "1-3", {1, 2, 3}},
+                      SiteListCase{"Overlapping", "9-10,2,10-12", {9, 10, 2, 11, 12}},
+                      SiteListCase{"All", "all", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SiteLists, RefuseEmptyItemsAndSigns)
 {

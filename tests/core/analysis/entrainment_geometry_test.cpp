@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace quorel {
 namespace {
@@ -57,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(DefaultCircuit, PacingInsideTheInnerLoop,
                                            CommonPathwayCase{10, SiteClass::ProximalIsthmus},
                                            CommonPathwayCase{12, SiteClass::CentralIsthmus},
                                            CommonPathwayCase{17, SiteClass::Exit},
-                                           CommonPathwayCase{20, SiteClass::Exit}));
+                                           CommonPathwayCase{20, SiteClass::Exit}),
+                         [](const auto& info) { return "site" + std::to_string(info.param.site); });
 
 class PacingADeadEndPathway : public ::testing::TestWithParam<int> { };
 
@@ -89,7 +91,8 @@ TEST_P(PacingADeadEndPathway, GivesAPostPacingIntervalOfTwiceItsConductionTimeBe
     EXPECT_EQ(run->analysis.siteClass, SiteClass::AdjacentBystander);
 }
 
-INSTANTIATE_TEST_SUITE_P(Segments, PacingADeadEndPathway, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Segments, PacingADeadEndPathway, ::testing::Values(1, 2, 3, 4),
+                         [](const auto& info) { return std::to_string(info.param) + "segments"; });
 
 // The outer loop between the exit and the scar entry (sites 22 to 26) is part of the
 // circuit outside the scar: the stimulated front runs back along it (manifest fusion)
