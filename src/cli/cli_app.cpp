@@ -17,7 +17,11 @@ const char* const kRunUsage =
     "quorel-cli run CIRCUIT.cir [--stimulus-site N] [--single | --train] [--revolutions N]\n"
     "               [--decrement-ms X] [--train-stimuli N] [--pacing-cl S] [--first-coupling S]\n"
     "               [--clock S] [--on-warning continue|abort] [--engine tick|event]\n"
-    "               [-o OUT.cir] [--csv OUT.csv] [-q]\n";
+    "               [-o OUT.cir] [--csv OUT.csv] [--analysis-csv OUT.csv] [-q]\n";
+const char* const kSweepUsage =
+    "quorel-cli sweep CIRCUIT.cir [--sites LIST] [--single | --train] [protocol options of run]\n"
+    "               [--jobs N] [--on-warning continue|abort] [--engine tick|event]\n"
+    "               [--csv OUT.csv] [-q]\n";
 const char* const kCheckUsage = "quorel-cli check CIRCUIT.cir\n";
 const char* const kDescribeUsage = "quorel-cli describe CIRCUIT.cir\n";
 const char* const kNewUsage =
@@ -44,9 +48,27 @@ const char* const kRunHelp =
     "    -o OUT.cir              save the circuit, its results and the history with this\n"
     "                            run's row in the \"(2) Original\" format\n"
     "    --csv OUT.csv           one row per scan step, revolution and site\n"
-    "    -q                      no step messages and no progress line\n"
+    "    --analysis-csv OUT.csv  the measures of resetting and entrainment: one row per\n"
+    "                            scan step (single stimuli) or one row (a train)\n"
+    "    -q                      no step messages, measures or progress line\n"
     "  Values pass through the limits of the parameter boxes; a corrected value is\n"
-    "  reported on stderr.\n";
+    "  reported on stderr. After the step messages the measures of the run are printed:\n"
+    "  coupling interval, return cycle and reset per step and the resetting curve for\n"
+    "  single stimuli; captures, entrainment, PPI, S-QRS, EGM-QRS, fusion and the class\n"
+    "  of the stimulus site for a train.\n";
+const char* const kSweepHelp =
+    "  Runs the protocol of the circuit set from every listed stimulus site and prints a\n"
+    "  row per site with its measures and its class (trains) or its resetting summary\n"
+    "  (single stimuli).\n"
+    "    --sites LIST            stimulus sites: N, FROM-TO, a list of them (2-9,12), or\n"
+    "                            all (the default)\n"
+    "    --jobs N                worker threads (default: one per core); the rows do\n"
+    "                            not depend on it\n"
+    "    --on-warning ANSWER     continue (default) or abort a site's run at a warning\n"
+    "    --engine KIND           event (default) or tick, as for run\n"
+    "    --csv OUT.csv           one row per site\n"
+    "    -q                      no table and no progress line\n"
+    "  The protocol options of run (--single ... --clock) apply to every site.\n";
 const char* const kCheckHelp =
     "  Prints the status lamp and the page \"check\"; exit 3 when the lamp is red.\n";
 const char* const kDescribeHelp =
@@ -70,7 +92,8 @@ const char* const kNewHelp =
 
 const char* const kExitCodes =
     "Exit codes: 0 done; 2 usage error or a file that cannot be read or written;\n"
-    "            3 check error (red status lamp); 4 run aborted by a warning.\n";
+    "            3 check error (red status lamp); 4 run aborted by a warning (sweep:\n"
+    "            any site's run).\n";
 
 }  // namespace
 
@@ -82,11 +105,12 @@ std::string versionText()
 std::string helpText()
 {
     std::string text = "Usage:\n";
-    for (const char* usage : {kRunUsage, kCheckUsage, kDescribeUsage, kNewUsage})
+    for (const char* usage : {kRunUsage, kSweepUsage, kCheckUsage, kDescribeUsage, kNewUsage})
         text += std::string("  ") + usage;
     text += "  quorel-cli --help | --version\n"
             "  quorel-cli COMMAND --help\n\n"
             "run       run the stimulation protocol of a circuit set\n"
+            "sweep     run the protocol from every listed stimulus site and class the sites\n"
             "check     the page \"check\" as text; exit 0 for a blue or yellow lamp, 3 for red\n"
             "describe  the page \"circuit\" and the segment table\n"
             "new       build a circuit set from the defaults\n\n";
@@ -98,6 +122,8 @@ std::string commandHelpText(const std::string& command)
 {
     if (command == "run")
         return std::string("Usage: ") + kRunUsage + kRunHelp + kExitCodes;
+    if (command == "sweep")
+        return std::string("Usage: ") + kSweepUsage + kSweepHelp + kExitCodes;
     if (command == "check")
         return std::string("Usage: ") + kCheckUsage + kCheckHelp + kExitCodes;
     if (command == "describe")
@@ -110,7 +136,7 @@ std::string commandHelpText(const std::string& command)
 int runCli(std::span<const std::string> args, CliIo& io)
 {
     if (args.empty())
-        return usageError(io, "no command given (run, check, describe or new)");
+        return usageError(io, "no command given (run, sweep, check, describe or new)");
     const std::string& first = args[0];
     if (first == "--help" || first == "-h" || first == "help") {
         io.out << helpText();
@@ -128,6 +154,8 @@ int runCli(std::span<const std::string> args, CliIo& io)
     Command command = nullptr;
     if (first == "run")
         command = runCommand;
+    else if (first == "sweep")
+        command = sweepCommand;
     else if (first == "check")
         command = checkCommand;
     else if (first == "describe")

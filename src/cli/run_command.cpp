@@ -1,5 +1,6 @@
 // quorel-cli run: load a circuit set, override its protocol, run it, save the set
 // with its results and history row, and write the results as a table.
+#include "analysis_output.h"
 #include "circuit_session.h"
 #include "cli_run_hooks.h"
 #include "command_line.h"
@@ -26,6 +27,7 @@ std::vector<OptionSpec> runOptionSpecs()
     specs.push_back({"--engine", true});
     specs.push_back({"-o", true});
     specs.push_back({"--csv", true});
+    specs.push_back({"--analysis-csv", true});
     specs.push_back({"-q", false});
     return specs;
 }
@@ -65,6 +67,14 @@ int runCommand(std::span<const std::string> words, CliIo& io)
     if (const std::string problem = outputPathProblem(circuitPath, savePath, csvPath); !problem.empty()) {
         io.err << "quorel-cli: " << problem << '\n';
         return kExitUsage;
+    }
+    const std::string* analysisCsvPath = command.value("--analysis-csv");
+    if (analysisCsvPath) {
+        if (const std::string problem = analysisCsvPathProblem(circuitPath, savePath, csvPath, *analysisCsvPath);
+            !problem.empty()) {
+            io.err << "quorel-cli: " << problem << '\n';
+            return kExitUsage;
+        }
     }
 
     CircuitSession session;
@@ -107,6 +117,9 @@ int runCommand(std::span<const std::string> words, CliIo& io)
         io.err << "quorel-cli: aborted by a warning after " << completed << " of "
                << state->scanCount << " scan steps\n";
 
+    // The measures of resetting and entrainment, from the results just copied.
+    if (!reportRunAnalysis(m, results, completed, hookOptions.quiet, analysisCsvPath, io))
+        exitCode = kExitUsage;
     if (csvPath) {
         const std::string text = formatResultsCsv(results, completed, m.totalSiteCount);
         if (auto problem = writeFileAtomically(*csvPath, text)) {

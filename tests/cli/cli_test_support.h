@@ -36,6 +36,15 @@ inline std::vector<std::string> linesOf(const std::string& text)
         lines.push_back(line);
     return lines;
 }
+// The step messages of a run's output, without the measures printed after them.
+inline std::vector<std::string> stepLinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::string& line : linesOf(text))
+        if (line.rfind("step ", 0) == 0 && line.find(": ") != std::string::npos)
+            lines.push_back(std::move(line));
+    return lines;
+}
 inline std::string examplePath(const std::string& name) { return std::string(QUOREL_SOURCE_DIR) + "/examples/" + name; }
 
 struct CliResult {

@@ -50,7 +50,7 @@ TEST(ProgressLine, ARunOnATerminalWipesItBeforeEachMessageAndAtTheEnd)
         EXPECT_TRUE(contains(err.str(), "scan step 1/6, time 0.1000 s")) << err.str();
         EXPECT_TRUE(contains(err.str(), "scan step 6/6, time ")) << err.str();
         EXPECT_TRUE(err.str().ends_with("\r\033[K"));
-        EXPECT_EQ(linesOf(out.str()).size(), 6u);
+        EXPECT_EQ(stepLinesOf(out.str()).size(), 6u);
     }
 }
 

@@ -27,7 +27,7 @@ TEST_F(RunCommand, PrintsTheMessagesOfEveryScanStepAsTheEngineReportsThem)
     for (const ScanStepReport& step : reference->hooks.steps)
         for (const std::string& line : stepMessageLines(step))
             expected.push_back(line);
-    const std::vector<std::string> lines = linesOf(r.out);
+    const std::vector<std::string> lines = stepLinesOf(r.out);
     EXPECT_EQ(lines, expected);
     // Six steps from 2T = 0.5027 s down by 50 ms (T = 0.2513 s).
     ASSERT_EQ(lines.size(), 6u);
@@ -36,10 +36,10 @@ TEST_F(RunCommand, PrintsTheMessagesOfEveryScanStepAsTheEngineReportsThem)
     EXPECT_TRUE(std::regex_match(lines[5], std::regex("step 6/6: .* 0\\.2527 \\(0\\.0013\\) sec at site5")));
 
     const CliResult train = runTool({"run", circuit, "--train", "--stimulus-site", "3", "--first-coupling", "0.25"});
-    ASSERT_EQ(linesOf(train.out).size(), 2u) << train.out;
-    EXPECT_TRUE(std::regex_match(linesOf(train.out)[0],
+    ASSERT_EQ(stepLinesOf(train.out).size(), 2u) << train.out;
+    EXPECT_TRUE(std::regex_match(stepLinesOf(train.out)[0],
                                  std::regex("step 1/1: (Stimulus capture [1-5] / 5 times|No stimulus capture) at site3")));
-    EXPECT_EQ(linesOf(train.out)[1], "step 1/1: coupling interval of first beat = 0.2500 sec");
+    EXPECT_EQ(stepLinesOf(train.out)[1], "step 1/1: coupling interval of first beat = 0.2500 sec");
     EXPECT_EQ(runTool({"run", circuit, "--stimulus-site", "5", "-q"}).out, "");
 }
 
@@ -163,7 +163,7 @@ TEST_F(RunCommand, WarningsPrintTheDialogAndContinueOrAbort)
                                "   is greater than the refractory period at site6\nThis may allow reflection to occur\n";
     CliResult r = runTool({"run", slow, "--stimulus-site", "5"});
     ASSERT_EQ(r.code, kExitDone) << r.err;
-    EXPECT_EQ(linesOf(r.out).size(), 6u);
+    EXPECT_EQ(stepLinesOf(r.out).size(), 6u);
     // Once: "continue" silences the rest of the run.
     EXPECT_EQ(r.err, std::string(dialog) + "quorel-cli: continuing; further warnings of this run are not shown\n");
 
@@ -189,7 +189,7 @@ TEST_F(RunCommand, AnAbortedRunKeepsItsCompletedStepsAndNoneOfAnOlderRun)
     r = runTool({"run", folder.file("full.cir"), "--on-warning", "abort", "-o", folder.file("part.cir"),
                  "--csv", folder.file("part.csv")});
     ASSERT_EQ(r.code, kExitAborted) << r.err;
-    const int completed = static_cast<int>(linesOf(r.out).size());
+    const int completed = static_cast<int>(stepLinesOf(r.out).size());
     ASSERT_TRUE(completed >= 1 && completed < 6) << "the warning no longer comes after the first step";
     EXPECT_TRUE(contains(r.err, "after " + std::to_string(completed) + " of 6 scan steps"));
 
