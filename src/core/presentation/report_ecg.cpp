@@ -77,8 +77,8 @@ int channelSite(const CircuitModel& m, int channel)
     return channel == 0 ? referenceSite(m) : m.ecgChannelSite[channel];
 }
 
-// The time scale: a tick every 10 ms, longer at 50, 100, 500 and 1000 ms, and the time
-// in seconds beside some of them, as many as the page holds readably.
+// The time scale: a tick every 10 ms into the strip, longer at 50, 100, 500 and 1000 ms,
+// and outside the axis the time in seconds beside some of them, as many as read well.
 void planTimeScale(const EcgPageGeometry& g, const ReportInput& input, ReportPageSize size, ReportPage& page)
 {
     const int S = g.spacing();
@@ -94,21 +94,22 @@ void planTimeScale(const EcgPageGeometry& g, const ReportInput& input, ReportPag
     const int axis = g.axisX();
     const int firstMs = (g.view.startMs + 9) / 10 * 10;
     for (int ms = firstMs; ms < g.view.startMs + g.windowMs; ms += 10) {
-        int length = S / 10;
+        // The longest tick stays clear of the wedges of the last channel.
+        int length = S / 8;
         int width = thin;
         if (ms % 1000 == 0)
-            length = 2 * S / 3, width = thick;
+            length = 2 * S / 5, width = thick;
         else if (ms % 500 == 0)
-            length = S / 2, width = thick;
-        else if (ms % 100 == 0)
             length = S / 3, width = thick;
+        else if (ms % 100 == 0)
+            length = S / 4, width = thick;
         else if (ms % 50 == 0)
-            length = S / 5;
+            length = S / 6;
         const int y = g.msY(ms);
         page.lines.push_back({axis - length, y, axis, y, width, kReportBlack});
         if (ms % labelStep == 0)
-            turnedText(page, input, fixedText(ms / 1000.0, 3), axis - 2 * S / 3 - S / 10, y,
-                       AlongAnchor::Centre, AcrossAnchor::Bottom);
+            turnedText(page, input, fixedText(ms / 1000.0, 3), axis + S / 10, y, AlongAnchor::Centre,
+                       AcrossAnchor::Top);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace quorel;
@@ -33,6 +34,11 @@ TEST(ReportScreenshots, DISABLED_ResultSheetAndEcgPagesOfADefaultRun)
     ASSERT_EQ(runProtocol(*m, *state, *results, hooks), RunOutcome::Completed);
     SessionState session;
     session.scrollBar2.position = 1;
+    // The ECG channels on every second site around the circuit, and one caliper.
+    for (int k = 1; k <= 16; ++k)
+        m->ecgChannelSite[k] = std::min(2 * k - 1, m->totalSiteCount);
+    session.caliperCount = 1;
+    session.caliperMarks[0] = {100.0, 0.5, 150.0, 0.3, 250};
     const ReportInput input{*m,
                             *results,
                             session,
