@@ -30,19 +30,6 @@ struct ReportFixture : ::testing::Test {
         options = {false, false, false, false, false, false, false};
         options.*section = true;
     }
-    // Single-stimulus results of `steps` steps and `revolutions` revolutions; every site
-    // is activated orthodromically 0.3 s after the previous revolution.
-    void fillResults(int steps, int revolutions)
-    {
-        results->scanCount = steps;
-        results->shownRevolutionCount = revolutions;
-        for (int step = 1; step <= steps; ++step) {
-            results->ScanStepRecords[step] = {0.5 - 0.05 * step, 5.0, 1.0, 1.0};
-            for (int site = 1; site <= m->totalSiteCount; ++site)
-                for (int rev = 1; rev <= revolutions; ++rev)
-                    results->SiteActivation[step][site][rev] = {0.3 * rev + 0.001 * site, 1.0, 0.2};
-        }
-    }
     void resize(int inner)
     {
         m->innerSiteCount = inner;

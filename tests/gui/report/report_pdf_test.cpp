@@ -166,13 +166,3 @@ TEST_F(ReportPdf, ALongFileNameInTheHeaderGivesWayToTheTitle)
     EXPECT_GT(headerStart, titleEnd);
     EXPECT_LT(headerStart, layout.pageWidth);
 }
-
-TEST_F(ReportPdf, AFileThatCannotBeWrittenIsReported)
-{
-    options.description = true;
-    const ReportInput input{*m, *results, session, options, "", "now", 0, 452, {}};
-    const QString path = dir.filePath("missing/folder/report.pdf");
-    const report::PdfOutcome outcome = report::writeReportPdf(path, input);
-    EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.error, "Cannot write [" + path + "]");
-}
