@@ -28,6 +28,8 @@ const char* const kNewUsage =
     "quorel-cli new OUT.cir [--equal-segments yes|no] [--delay-path yes|no] [--dead-end yes|no]\n"
     "               [--second-dead-end yes|no] [--set NAME=VALUE]... [--segment SITES:FIELD=VALUE]...\n"
     "               [protocol options of run] [--memo TEXT]... [-q]\n";
+const char* const kReportUsage =
+    "quorel-cli report CIRCUIT.cir -o OUT.pdf [--sections LIST] [--all-steps] [--font2]\n";
 
 const char* const kRunHelp =
     "  Loads the circuit set (the .mo1/.mo2/.mo3 files beside it supply the protocol, the\n"
@@ -90,6 +92,19 @@ const char* const kNewHelp =
     "    --memo TEXT             a line of the memo\n"
     "  The protocol options of run (--stimulus-site ... --clock) set the stored protocol.\n";
 
+const char* const kReportHelp =
+    "  Loads the circuit set and writes the printed report as a PDF file (A4): the\n"
+    "  description of the circuit, the parameter table, the remarks with the memo, the\n"
+    "  result sheet and the ECG page, the pages the window's Print command draws.\n"
+    "    -o OUT.pdf              the PDF file to write\n"
+    "    --sections LIST         the sections to print, separated by commas: description,\n"
+    "                            parameters, remarks, result, ecg (default: all five)\n"
+    "    --all-steps             the result sheet of every scan step of single stimuli,\n"
+    "                            not only the step the set was saved showing\n"
+    "    --font2                 the turned texts of the ECG page drawn as outlines\n"
+    "  The ECG page shows the time window of the saved view, and the description page the\n"
+    "  circuit picture, at the window's start size.\n";
+
 const char* const kExitCodes =
     "Exit codes: 0 done; 2 usage error or a file that cannot be read or written;\n"
     "            3 check error (red status lamp); 4 run aborted by a warning (sweep:\n"
@@ -105,7 +120,7 @@ std::string versionText()
 std::string helpText()
 {
     std::string text = "Usage:\n";
-    for (const char* usage : {kRunUsage, kSweepUsage, kCheckUsage, kDescribeUsage, kNewUsage})
+    for (const char* usage : {kRunUsage, kSweepUsage, kCheckUsage, kDescribeUsage, kNewUsage, kReportUsage})
         text += std::string("  ") + usage;
     text += "  quorel-cli --help | --version\n"
             "  quorel-cli COMMAND --help\n\n"
@@ -113,7 +128,8 @@ std::string helpText()
             "sweep     run the protocol from every listed stimulus site and class the sites\n"
             "check     the page \"check\" as text; exit 0 for a blue or yellow lamp, 3 for red\n"
             "describe  the page \"circuit\" and the segment table\n"
-            "new       build a circuit set from the defaults\n\n";
+            "new       build a circuit set from the defaults\n"
+            "report    write the printed report of a circuit set as a PDF file\n\n";
     text += kExitCodes;
     return text;
 }
@@ -130,13 +146,15 @@ std::string commandHelpText(const std::string& command)
         return std::string("Usage: ") + kDescribeUsage + kDescribeHelp + kExitCodes;
     if (command == "new")
         return std::string("Usage: ") + kNewUsage + kNewHelp + kExitCodes;
+    if (command == "report")
+        return std::string("Usage: ") + kReportUsage + kReportHelp + kExitCodes;
     return helpText();
 }
 
 int runCli(std::span<const std::string> args, CliIo& io)
 {
     if (args.empty())
-        return usageError(io, "no command given (run, sweep, check, describe or new)");
+        return usageError(io, "no command given (run, sweep, check, describe, new or report)");
     const std::string& first = args[0];
     if (first == "--help" || first == "-h" || first == "help") {
         io.out << helpText();
@@ -162,6 +180,8 @@ int runCli(std::span<const std::string> args, CliIo& io)
         command = describeCommand;
     else if (first == "new")
         command = newCommand;
+    else if (first == "report")
+        command = reportCommand;
     if (command == nullptr) {
         if (first.size() > 1 && first[0] == '-')
             return usageError(io, "unknown option '" + first + "'");

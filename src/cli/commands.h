@@ -16,6 +16,7 @@ int checkCommand(std::span<const std::string> words, CliIo& io);
 int describeCommand(std::span<const std::string> words, CliIo& io);
 int newCommand(std::span<const std::string> words, CliIo& io);
 int sweepCommand(std::span<const std::string> words, CliIo& io);
+int reportCommand(std::span<const std::string> words, CliIo& io);
 
 // Loads the set as the window does and reports the reader's messages on io.err;
 // true only when every file of the set was read (a damaged companion file would

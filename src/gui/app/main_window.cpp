@@ -85,6 +85,7 @@ TSDIAppForm::TSDIAppForm(ShellOptions options, QWidget* parent)
     settings_.restore(options_.settingsPath);
     // After the stored choices: what start-up shows counts as saved.
     installFileCommands();
+    installPrintCommand();
     placeAtStart();
 }
 

@@ -182,6 +182,9 @@ public:
     // Open, Save, Save As, the recent files and dropped files (file_commands_installation.cpp).
     class FileCommands* fileCommands = nullptr;
     PrnFilePage* prnFilePage = nullptr;
+    // Print(&P)... and SpeedButton2, and the report as a PDF (installPrintCommand,
+    // print_command_installation.cpp).
+    class PrintCommand* printCommand = nullptr;
 
     // Parameter and model pages (installParameterPages, parameter_pages_installation.cpp).
     Param1Page* param1Page = nullptr;
@@ -295,6 +298,7 @@ private:
     void installEcgPages();
     // Label205.Left, PaintBox2.Height and PaintBox2.Width in the window settings.
     void registerEcgViewSizes(const QString& section);
+    void installPrintCommand();
     void runCommand(Command command);
     QToolButton* addToolButton(const char* name, const char* hint, QPixmap glyph);
     void setEditMenuEnabled(bool enabled);
